@@ -1,0 +1,37 @@
+# Plug-ins are shared modules built from frame/ plus their own sources, with their
+# resource script compiled by a real resource compiler and embedded in the module.
+find_program(VEXA_WINDRES NAMES llvm-windres-14 llvm-windres REQUIRED)
+
+function(vexa_embed_resources target rc_file)
+  get_filename_component(rc_abs ${rc_file} ABSOLUTE)
+  get_filename_component(rc_dir ${rc_abs} DIRECTORY)
+  set(res ${CMAKE_CURRENT_BINARY_DIR}/${target}.res)
+  set(cpp ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.cpp)
+  file(GLOB rc_headers ${rc_dir}/*.h)
+  add_custom_command(
+    OUTPUT ${res}
+    COMMAND ${VEXA_WINDRES} --codepage=65001 -I ${rc_dir} -I ${PROJECT_SOURCE_DIR}/host/include
+            ${rc_abs} -O res -o ${res}
+    DEPENDS ${rc_abs} ${rc_headers} ${PROJECT_SOURCE_DIR}/host/include/win/resource_styles.h
+    VERBATIM)
+  add_custom_command(
+    OUTPUT ${cpp}
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${res} -DOUTPUT=${cpp} -P ${PROJECT_SOURCE_DIR}/cmake/EmbedResources.cmake
+    DEPENDS ${res} ${PROJECT_SOURCE_DIR}/cmake/EmbedResources.cmake
+    VERBATIM)
+  target_sources(${target} PRIVATE ${cpp})
+endfunction()
+
+# name: the module file name (VexaOrdo …); sources: the plug-in's own files.
+function(vexa_add_plugin name)
+  cmake_parse_arguments(P "" "RESOURCES" "SOURCES" ${ARGN})
+  add_library(${name} MODULE ${P_SOURCES})
+  set_target_properties(${name} PROPERTIES PREFIX "" CXX_VISIBILITY_PRESET hidden
+                        VISIBILITY_INLINES_HIDDEN ON)
+  target_link_libraries(${name} PRIVATE vexa_frame)
+  if(P_RESOURCES)
+    vexa_embed_resources(${name} ${P_RESOURCES})
+  endif()
+  set_target_properties(${name} PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/plugins)
+  set_property(GLOBAL APPEND PROPERTY VEXA_PLUGINS ${name})
+endfunction()

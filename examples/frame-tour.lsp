@@ -1,0 +1,16 @@
+;; A first look at the frame: the plug-ins' functions exist in every open drawing,
+;; and "VexaActivateDWG" brings a drawing to the front by its full path.
+(princ (strcat "\nCurrent drawing: " (getvar "DWGPREFIX") (getvar "DWGNAME")))
+(princ "\nVexaOrdo's layer manager answers: ")
+(prin1 (Vexa-dxOrdoMan))
+(princ "\nBringing Cover.dwg to the front by its full path, typed in capitals:")
+(command "VexaActivateDWG" (strcat (strcase (getvar "DWGPREFIX")) "COVER.DWG"))
+(princ (strcat "Current drawing: " (getvar "DWGNAME")))
+(princ "\nThe plug-ins' functions are defined here too: ")
+(prin1 (list (Vexa-OSType) (Vexa-DimSetupDlg) (Vexa-ViewsDlg) (Vexa-InstallDlg)))
+(princ "\nA bare file name matches nothing:")
+(command "VexaActivateDWG" "Housing.dwg")
+(princ (strcat "Current drawing: " (getvar "DWGNAME")))
+(princ "\nWhile a prompt waits, the user brings Housing.dwg back with 'VexaActivateDWG:")
+(princ (strcat "Answered \"" (getstring "\nName of the part: ") "\", now in " (getvar "DWGNAME")))
+(princ)

@@ -1,0 +1,49 @@
+// Documents and the document manager.
+#pragma once
+
+#include "acad/adscodes.h"
+#include "win/handles.h"
+
+class AcApDocument {
+public:
+    virtual ~AcApDocument() = default;
+    // The full path under which the drawing is open.
+    virtual const ACHAR* fileName() const = 0;
+};
+
+class AcApDocumentIterator {
+public:
+    virtual ~AcApDocumentIterator() = default;
+    virtual bool done() const = 0;
+    virtual void step() = 0;
+    virtual AcApDocument* document() = 0;
+};
+
+class AcApDocManagerReactor {
+public:
+    virtual ~AcApDocManagerReactor() = default;
+    virtual void documentCreated(AcApDocument*) {}
+    virtual void documentToBeDestroyed(AcApDocument*) {}
+};
+
+namespace AcAp {
+enum DocLockMode { kNone = 0, kAutoWrite = 1, kNotLocked = 2, kWrite = 4, kProtectedAutoWrite = 20, kRead = 32, kXWrite = 64 };
+}
+
+class AcApDocManager {
+public:
+    virtual ~AcApDocManager() = default;
+    virtual AcApDocument* curDocument() const = 0;
+    virtual AcApDocument* mdiActiveDocument() const = 0;
+    virtual AcApDocumentIterator* newAcApDocumentIterator() = 0;
+    virtual int activateDocument(AcApDocument* document, bool passScript = false) = 0;
+    virtual int documentCount() const = 0;
+    virtual void addReactor(AcApDocManagerReactor* reactor) = 0;
+    virtual void removeReactor(AcApDocManagerReactor* reactor) = 0;
+    virtual bool pushResourceHandle(HINSTANCE resourceHandle) = 0;
+    virtual bool popResourceHandle() = 0;
+};
+
+AcApDocManager* acDocManagerPtr();
+#define acDocManager acDocManagerPtr()
+AcApDocument* curDoc();

@@ -1,0 +1,252 @@
+#include "sim/host.h"
+
+#include <algorithm>
+
+#include "lisp/lisp_error.h"
+#include "lisp/printer.h"
+#include "lisp/reader.h"
+#include "sim/lisp_bridge.h"
+
+namespace vexa::sim {
+
+namespace {
+Host* currentHost = nullptr;
+}
+
+Host* Host::current() { return currentHost; }
+
+Host::Host() : previous_(currentHost) {
+    currentHost = this;
+    documents_.setHooks([this](Document& d) { documentOpened(d); }, [this](Document& d) { documentClosing(d); });
+}
+
+Host::~Host() {
+    unloadAllPlugins();
+    documents_.closeAll();
+    currentHost = previous_;
+}
+
+AcRx::AppRetCode Host::send(PluginModule& module, AcRx::AppMsgCode message, void* packet) {
+    const PluginModule* outer = messageTarget_;
+    messageTarget_ = &module;
+    const AcRx::AppRetCode result = module.send(message, packet);
+    messageTarget_ = outer;
+    return result;
+}
+
+PluginModule& Host::loadPlugin(const std::string& path) {
+    auto module = std::make_unique<PluginModule>(path);
+    if (plugin(module->name()) != nullptr) return *plugin(module->name());
+    PluginModule& loaded = *plugins_.emplace_back(std::move(module));
+    loaded.attach();
+    send(loaded, AcRx::kInitAppMsg);
+    Document* active = documents_.current();
+    for (const auto& document : documents_.documents()) {
+        documents_.activateDocument(document.get());
+        send(loaded, AcRx::kLoadDwgMsg);
+    }
+    if (active != nullptr) documents_.activateDocument(active);
+    return loaded;
+}
+
+void Host::unloadPlugin(std::wstring_view name) {
+    auto it = std::find_if(plugins_.begin(), plugins_.end(), [&](const auto& m) { return m->name() == name; });
+    if (it == plugins_.end()) return;
+    PluginModule& module = **it;
+    send(module, AcRx::kUnloadAppMsg);
+    for (const RegisteredCommand* command : commands_.commandsOf(&module)) {
+        audit_.record(module.name() + L" left the command " + command->globalName + L" registered at unload");
+    }
+    std::erase_if(definitions_, [&](const Definition& d) {
+        if (d.module != &module) return false;
+        d.document->lisp().undefine(d.name);
+        return true;
+    });
+    module.detach();
+    plugins_.erase(it);
+}
+
+std::optional<VariableValue> Host::variable(std::wstring_view name) const {
+    const std::wstring upper = upperCase(name);
+    if ((upper == L"DWGNAME" || upper == L"DWGPREFIX") && documents_.current() != nullptr) {
+        const std::wstring path = documents_.current()->fileName();
+        const std::size_t slash = path.find_last_of(L"/\\");
+        const std::size_t split = slash == std::wstring::npos ? 0 : slash + 1;
+        return upper == L"DWGNAME" ? path.substr(split) : path.substr(0, split);
+    }
+    return sysvars_.get(name);
+}
+
+void Host::unloadAllPlugins() {
+    while (!plugins_.empty()) unloadPlugin(plugins_.back()->name());
+}
+
+PluginModule* Host::plugin(std::wstring_view name) const {
+    for (const auto& module : plugins_) {
+        if (upperCase(module->name()) == upperCase(name)) return module.get();
+    }
+    return nullptr;
+}
+
+PluginModule* Host::pluginByInstance(HINSTANCE instance) const {
+    for (const auto& module : plugins_) {
+        if (module->instance() == instance) return module.get();
+    }
+    return nullptr;
+}
+
+void Host::documentOpened(Document& document) {
+    sysvars_.resetForNewDrawing();
+    document.lisp().setOutput([this](std::wstring_view text) { commandLine_.print(text); });
+    defineHostFunctions(document);
+    for (const auto& module : plugins_) send(*module, AcRx::kLoadDwgMsg);
+}
+
+void Host::documentClosing(Document& document) {
+    for (const auto& module : plugins_) send(*module, AcRx::kUnloadDwgMsg);
+    std::erase_if(definitions_, [&](const Definition& d) { return d.document == &document; });
+}
+
+lisp::ValuePtr Host::evaluate(std::wstring_view source) {
+    Document* document = documents_.current();
+    if (document == nullptr) document = &documents_.newDocument();
+    lisp::ValuePtr last;
+    // Each form runs in whichever drawing is current when it starts, so a script goes on
+    // in a drawing that an earlier form activated.
+    for (const lisp::ValuePtr& form : lisp::readAll(source)) last = documents_.current()->lisp().evaluate(form);
+    return last;
+}
+
+bool Host::runScript(std::wstring_view source) {
+    try {
+        evaluate(source);
+        return true;
+    } catch (const lisp::LispError& error) {
+        commandLine_.print(std::wstring(L"\n;  error: ") + error.message() + L"\n");
+        return false;
+    }
+}
+
+void Host::defineFunction(std::wstring_view name, short code) {
+    Document* document = documents_.current();
+    const PluginModule* module = messageTarget_;
+    if (document == nullptr || module == nullptr || code < 0) return;
+    auto* target = const_cast<PluginModule*>(module);
+    document->lisp().defineExternal(name, [this, target, code](const std::vector<lisp::ValuePtr>& arguments) {
+        return callPlugin(*target, code, arguments);
+    });
+    definitions_.push_back({document, module, std::wstring(name)});
+}
+
+lisp::ValuePtr Host::callPlugin(PluginModule& module, short code, const std::vector<lisp::ValuePtr>& arguments) {
+    HostChain chain = chainFromValues(arguments);
+    calls_.push_back({code, chain.get(), nullptr});
+    const AuditMark mark = auditMark();
+    send(module, AcRx::kInvkSubrMsg);
+    lisp::ValuePtr result = std::move(calls_.back().result);
+    calls_.pop_back();
+    auditSince(mark, module.name() + L" function " + std::to_wstring(code));
+    return result;
+}
+
+int Host::functionCode() const { return calls_.empty() ? -1 : calls_.back().code; }
+
+resbuf* Host::functionArguments() const { return calls_.empty() ? nullptr : calls_.back().arguments; }
+
+void Host::setResult(lisp::ValuePtr result) {
+    if (!calls_.empty()) calls_.back().result = std::move(result);
+}
+
+int Host::invoke(const resbuf* arguments, resbuf** result) {
+    if (result != nullptr) *result = nullptr;
+    if (arguments == nullptr || arguments->restype != RTSTR || arguments->resval.rstring == nullptr) return RTERROR;
+    Document* document = documents_.current();
+    if (document == nullptr) return RTERROR;
+    try {
+        lisp::ValuePtr answer = document->lisp().call(arguments->resval.rstring, valuesFromChain(arguments->rbnext));
+        if (result != nullptr && answer) {
+            HostChain chain = chainFromValues({answer});
+            resbufs_.adopt(chain.get());
+            *result = chain.release();
+        }
+        return RTNORM;
+    } catch (const lisp::LispError& error) {
+        commandLine_.print(std::wstring(L"\n;  error: ") + error.message());
+        return RTERROR;
+    }
+}
+
+Host::AuditMark Host::auditMark() { return {resbufs_.outstanding(), documents_.resourceDepth()}; }
+
+void Host::auditSince(const AuditMark& mark, std::wstring_view what) {
+    if (resbufs_.outstanding() > mark.resbufs) {
+        audit_.record(std::wstring(what) + L" leaked " + std::to_wstring(resbufs_.outstanding() - mark.resbufs) +
+                      L" result buffer(s)");
+    }
+    if (documents_.resourceDepth() != mark.resourceHandles) {
+        audit_.record(std::wstring(what) + L" left the resource-handle stack unbalanced");
+    }
+}
+
+PromptResult Host::promptString(bool spacesAllowed, const ACHAR* prompt) {
+    if (prompt != nullptr) commandLine_.print(prompt);
+    ++promptDepth_;
+    PromptResult result{RTCAN, {}};
+    for (;;) {
+        if (user_.empty()) {
+            audit_.record(L"a prompt waited for input the user never gave: " + std::wstring(prompt ? prompt : L""));
+            break;
+        }
+        PromptAnswer answer = user_.take();
+        if (answer.kind == PromptAnswer::Kind::Escape) {
+            commandLine_.print(L"*Cancel*\n");
+            break;
+        }
+        if (answer.kind == PromptAnswer::Kind::Enter) {
+            commandLine_.print(L"\n");
+            result = {RTNORM, {}};
+            break;
+        }
+        std::wstring text = answer.text;
+        if (text.size() > 1 && text.front() == L'\'') {
+            commandLine_.print(text + L"\n");
+            runCommand(text.substr(1));
+            if (prompt != nullptr) commandLine_.print(prompt);
+            continue;
+        }
+        // Without spaces allowed, a space ends the input as Enter does; the rest is typed next.
+        if (const std::size_t space = text.find(L' '); !spacesAllowed && space != std::wstring::npos) {
+            user_.queueFront(PromptAnswer::typed(text.substr(space + 1)));
+            text.resize(space);
+        }
+        commandLine_.print(text + L"\n");
+        result = {RTNORM, std::move(text)};
+        break;
+    }
+    --promptDepth_;
+    return result;
+}
+
+bool Host::runCommand(std::wstring_view typedName) {
+    const RegisteredCommand* command = commands_.find(typedName);
+    if (command == nullptr) {
+        commandLine_.print(L"Unknown command \"" + upperCase(typedName) + L"\".  Press F1 for help.\n");
+        return false;
+    }
+    if (commandActive() && (command->flags & ACRX_CMD_TRANSPARENT) == 0) {
+        commandLine_.print(L"** That command may not be invoked transparently **\n");
+        return false;
+    }
+    const AuditMark mark = auditMark();
+    const std::wstring name = command->localName;
+    const PluginModule* outer = messageTarget_;
+    messageTarget_ = command->module;
+    ++commandDepth_;
+    command->function();
+    --commandDepth_;
+    messageTarget_ = outer;
+    auditSince(mark, L"command " + name);
+    return true;
+}
+
+}  // namespace vexa::sim

@@ -1,0 +1,118 @@
+// The simulated CAD host: one object owns every part of it; free API functions reach the current one.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lisp/value.h"
+#include "sim/audit_log.h"
+#include "sim/command_line.h"
+#include "sim/command_stack.h"
+#include "sim/document_manager.h"
+#include "sim/module_services.h"
+#include "sim/plugin_module.h"
+#include "sim/resbuf_ledger.h"
+#include "sim/system_variables.h"
+#include "sim/user_input.h"
+
+namespace vexa::sim {
+
+struct PromptResult {
+    int status;
+    std::wstring text;
+};
+
+class Host {
+public:
+    Host();
+    ~Host();
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    // The host the free API functions act on; null when none exists.
+    static Host* current();
+
+    AuditLog& audit() { return audit_; }
+    CommandLine& commandLine() { return commandLine_; }
+    ResbufLedger& resbufs() { return resbufs_; }
+    SystemVariables& sysvars() { return sysvars_; }
+    DocumentManager& documents() { return documents_; }
+    CommandStack& commands() { return commands_; }
+    UserInput& user() { return user_; }
+    ModuleServices& services() { return services_; }
+
+    // A system variable, with the drawing's name and folder taken from the current drawing.
+    std::optional<VariableValue> variable(std::wstring_view name) const;
+
+    // Plug-ins, as the host loads and unloads applications.
+    PluginModule& loadPlugin(const std::string& path);
+    void unloadPlugin(std::wstring_view name);
+    // Newest first, as the host unloads at exit.
+    void unloadAllPlugins();
+    PluginModule* plugin(std::wstring_view name) const;
+    PluginModule* pluginByInstance(HINSTANCE instance) const;
+    const PluginModule* messageTarget() const { return messageTarget_; }
+
+    // AutoLISP in the current drawing. evaluate throws lisp::LispError; runScript reports
+    // an error as the host does and stops there.
+    lisp::ValuePtr evaluate(std::wstring_view source);
+    bool runScript(std::wstring_view source);
+
+    // The AutoLISP boundary as the plug-ins see it.
+    void defineFunction(std::wstring_view name, short code);
+    int functionCode() const;
+    resbuf* functionArguments() const;
+    void setResult(lisp::ValuePtr result);
+    int invoke(const resbuf* arguments, resbuf** result);
+
+    // Prompts and commands.
+    PromptResult promptString(bool spacesAllowed, const ACHAR* prompt);
+    bool runCommand(std::wstring_view typedName);
+    bool commandActive() const { return commandDepth_ > 0 || promptDepth_ > 0; }
+
+    // Sends a function call with any code, as the host would for a registered name.
+    lisp::ValuePtr callPlugin(PluginModule& module, short code, const std::vector<lisp::ValuePtr>& arguments);
+
+private:
+    struct PluginCall {
+        int code;
+        resbuf* arguments;
+        lisp::ValuePtr result;
+    };
+    struct AuditMark {
+        std::size_t resbufs;
+        std::size_t resourceHandles;
+    };
+
+    AcRx::AppRetCode send(PluginModule& module, AcRx::AppMsgCode message, void* packet = nullptr);
+    void documentOpened(Document& document);
+    void documentClosing(Document& document);
+    void defineHostFunctions(Document& document);
+    AuditMark auditMark();
+    void auditSince(const AuditMark& mark, std::wstring_view what);
+
+    AuditLog audit_;
+    CommandLine commandLine_;
+    ResbufLedger resbufs_{audit_};
+    SystemVariables sysvars_;
+    DocumentManager documents_;
+    const PluginModule* messageTarget_ = nullptr;
+    CommandStack commands_{messageTarget_};
+    UserInput user_;
+    ModuleServices services_;
+    std::vector<std::unique_ptr<PluginModule>> plugins_;
+    struct Definition {
+        Document* document;
+        const PluginModule* module;
+        std::wstring name;
+    };
+
+    std::vector<PluginCall> calls_;
+    std::vector<Definition> definitions_;
+    int commandDepth_ = 0;
+    int promptDepth_ = 0;
+    Host* previous_;
+};
+
+}  // namespace vexa::sim

@@ -1,0 +1,2 @@
+// Resource ids of VexaKito.
+#pragma once

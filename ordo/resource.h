@@ -1,0 +1,2 @@
+// Resource ids of VexaOrdo.
+#pragma once

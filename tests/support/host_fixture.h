@@ -1,0 +1,33 @@
+// A fresh simulated host per test, with plug-ins loaded by name and every audit checked at the end.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "sim/host.h"
+
+namespace vexa::test {
+
+std::string narrow(std::wstring_view text);
+std::wstring widen(std::string_view text);
+
+class HostTest : public ::testing::Test {
+protected:
+    HostTest();
+    void TearDown() override;
+
+    void load(std::initializer_list<const char*> plugins);
+    // Evaluates AutoLISP text in the current drawing and returns the result as prin1 prints it.
+    std::wstring eval(std::wstring_view source);
+    // The error message of a script that must fail.
+    std::wstring evalError(std::wstring_view source);
+    void type(std::wstring text) { host.user().queue(sim::PromptAnswer::typed(std::move(text))); }
+    void pressEnter() { host.user().queue(sim::PromptAnswer::enter()); }
+    void pressEscape() { host.user().queue(sim::PromptAnswer::escape()); }
+
+    sim::Host host;
+};
+
+}  // namespace vexa::test
