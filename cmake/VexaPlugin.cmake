@@ -7,12 +7,13 @@ function(vexa_embed_resources target rc_file)
   get_filename_component(rc_dir ${rc_abs} DIRECTORY)
   set(res ${CMAKE_CURRENT_BINARY_DIR}/${target}.res)
   set(cpp ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.cpp)
-  file(GLOB rc_headers ${rc_dir}/*.h)
+  # Resource scripts include per-subsystem fragments, headers and pictures from their folders.
+  file(GLOB_RECURSE rc_inputs CONFIGURE_DEPENDS ${rc_dir}/*.h ${rc_dir}/*.rc ${rc_dir}/*.bmp ${rc_dir}/*.ico ${rc_dir}/*.htm)
   add_custom_command(
     OUTPUT ${res}
     COMMAND ${VEXA_WINDRES} --codepage=65001 -I ${rc_dir} -I ${PROJECT_SOURCE_DIR}/host/include
             ${rc_abs} -O res -o ${res}
-    DEPENDS ${rc_abs} ${rc_headers} ${PROJECT_SOURCE_DIR}/host/include/win/resource_styles.h
+    DEPENDS ${rc_abs} ${rc_inputs} ${PROJECT_SOURCE_DIR}/host/include/win/resource_styles.h
     VERBATIM)
   add_custom_command(
     OUTPUT ${cpp}

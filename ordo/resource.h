@@ -1,2 +1,0 @@
-// Resource ids of VexaOrdo.
-#pragma once

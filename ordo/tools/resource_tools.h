@@ -1,0 +1,2 @@
+// Resource ids of the tools dialogs.
+#pragma once

@@ -1,0 +1,2 @@
+// Resource ids of the views dialogs.
+#pragma once
