@@ -30,8 +30,8 @@ std::wstring roundTrip(std::wstring_view text) {
 TEST(LispBridge, ArgumentsArriveAsTheHostPassesThem) {
     EXPECT_EQ(typesOf(chainOf(L"(1 \"a\") 70000 -32768 2.5").get()),
               (std::vector<int>{RTLB, RTSHORT, RTSTR, RTLE, RTLONG, RTSHORT, RTREAL}));
-    EXPECT_EQ(typesOf(chainOf(L"(1.0 2.0 3.0) (1.0 2) (1 2 3)").get()),
-              (std::vector<int>{RT3DPOINT, RTPOINT, RTLB, RTSHORT, RTSHORT, RTSHORT, RTLE}));
+    EXPECT_EQ(typesOf(chainOf(L"(1.0 2.0 3.0) (1.0 2.0) (1 2.5)").get()),
+              (std::vector<int>{RT3DPOINT, RTPOINT, RTLB, RTSHORT, RTREAL, RTLE}));
     EXPECT_EQ(typesOf(chainOf(L"nil T (\"a\" . 5) (nil)").get()),
               (std::vector<int>{RTNIL, RTT, RTLB, RTSTR, RTDOTE, RTSHORT, RTLE, RTLB, RTNIL, RTLE}));
 }

@@ -36,21 +36,15 @@ private:
     resbuf* tail_ = nullptr;
 };
 
-double numberOf(const ValuePtr& value) {
-    return value->is(ValueKind::Integer) ? value->integer() : value->real();
-}
-
-// AutoLISP hands a list of two or three numbers holding a real to native code as a point.
+// AutoLISP hands a list of two or three reals to native code as a point; a list holding an
+// integer stays a list, so an option item such as (1 5.0) arrives as a list.
 bool writePoint(ChainWriter& out, const std::vector<ValuePtr>& items) {
     if (items.size() < 2 || items.size() > 3) return false;
-    bool anyReal = false;
     for (const ValuePtr& item : items) {
-        if (!lisp::isNumber(item)) return false;
-        anyReal = anyReal || item->is(ValueKind::Real);
+        if (!item || !item->is(ValueKind::Real)) return false;
     }
-    if (!anyReal) return false;
     resbuf* node = out.add(items.size() == 2 ? RTPOINT : RT3DPOINT);
-    for (std::size_t i = 0; i < items.size(); ++i) node->resval.rpoint[i] = numberOf(items[i]);
+    for (std::size_t i = 0; i < items.size(); ++i) node->resval.rpoint[i] = items[i]->real();
     return true;
 }
 

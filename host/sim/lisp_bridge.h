@@ -10,7 +10,7 @@
 namespace vexa::sim {
 
 // One chain holding each value in turn: lists wrapped in RTLB/RTLE, integers as RTSHORT
-// when they fit 16 bits, lists of two or three numbers with a real among them as points.
+// when they fit 16 bits, lists of two or three reals as points.
 HostChain chainFromValues(const std::vector<lisp::ValuePtr>& values);
 
 // Reads a chain as the sequence of values it holds; malformed nesting ends the read.
