@@ -29,7 +29,7 @@ function(vexa_add_plugin name)
   add_library(${name} MODULE ${P_SOURCES})
   set_target_properties(${name} PROPERTIES PREFIX "" CXX_VISIBILITY_PRESET hidden
                         VISIBILITY_INLINES_HIDDEN ON)
-  target_link_libraries(${name} PRIVATE vexa_frame)
+  target_link_libraries(${name} PRIVATE vexa_frame vexa_frame_support)
   if(P_RESOURCES)
     vexa_embed_resources(${name} ${P_RESOURCES})
   endif()

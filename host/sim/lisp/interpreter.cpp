@@ -9,17 +9,18 @@
 #include "lisp/printer.h"
 #include "lisp/reader.h"
 #include "lisp/special_forms.h"
+#include "lisp/stack_guard.h"
 
 namespace vexa::sim::lisp {
 
-// Each nested evaluate/apply costs a few native stack frames; beyond this depth
-// the evaluation fails cleanly instead of overflowing the native stack.
-constexpr int kMaxEvaluationDepth = 1000000;
+// Nested evaluate/apply calls allowed before the evaluation fails; the native stack
+// is checked as well, since frame sizes vary between builds and threads.
+constexpr int kMaxEvaluationDepth = 20000;
 
 class EvaluationDepthGuard {
 public:
     explicit EvaluationDepthGuard(Interpreter& interpreter) : depth_(interpreter.depth_) {
-        if (depth_ >= kMaxEvaluationDepth) {
+        if (depth_ >= kMaxEvaluationDepth || stackNearlyExhausted()) {
             throw LispError(L"internal stack limit reached (simulated)");
         }
         ++depth_;

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "lisp/lisp_error.h"
+#include "lisp/stack_guard.h"
 
 namespace vexa::sim::lisp {
 namespace {
@@ -111,7 +112,7 @@ std::optional<ValuePtr> Reader::next() {
 }
 
 ValuePtr Reader::readForm(int depth) {
-    if (depth > kMaxNesting) {
+    if (depth > kMaxNesting || stackNearlyExhausted()) {
         throw LispError(L"internal stack limit reached (simulated)");
     }
     skipWhitespaceAndComments();

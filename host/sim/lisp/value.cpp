@@ -10,8 +10,9 @@ namespace vexa::sim::lisp {
 // so children that only this value owns are unlinked and released one by one.
 Value::~Value() {
     auto* cell = std::get_if<Cons>(&data_);
-    if (cell == nullptr) {
-        return;
+    const auto soleOwnedCons = [](const ValuePtr& v) { return v && v.use_count() == 1 && v->is(ValueKind::Cons); };
+    if (cell == nullptr || (!soleOwnedCons(cell->car) && !soleOwnedCons(cell->cdr))) {
+        return;  // nothing would be released recursively
     }
     std::vector<ValuePtr> pending;
     pending.push_back(std::move(cell->car));
@@ -19,7 +20,7 @@ Value::~Value() {
     while (!pending.empty()) {
         ValuePtr next = std::move(pending.back());
         pending.pop_back();
-        if (next && next.use_count() == 1 && next->is(ValueKind::Cons)) {
+        if (soleOwnedCons(next)) {
             // Sole owner of an object created non-const by make_shared: safe to strip.
             auto& child = const_cast<Cons&>(next->cons());
             pending.push_back(std::move(child.car));

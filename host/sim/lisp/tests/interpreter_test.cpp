@@ -205,6 +205,25 @@ TEST_F(InterpreterTest, DefunBindsDynamicallyAndRestores) {
     EXPECT_EQ(run(L"(defun f2 (1) 1)"), L"error: bad argument type: symbolp 1");
 }
 
+TEST_F(InterpreterTest, FunctionsAreValuesInOneNamespace) {
+    EXPECT_EQ(run(L"(setq MyVar 4) myvar"), L"4");
+    EXPECT_EQ(run(L"t"), L"T");
+    EXPECT_EQ(run(L"(setq twice '(lambda (x) (* 2 x))) (twice 21)"), L"42");
+    EXPECT_EQ(run(L"(setq alias car) (alias '(7 8))"), L"7");
+    EXPECT_EQ(run(L"(defun strlen (s) 'mine) (strlen \"abc\")"), L"MINE");  // a defun replaces a built-in
+    EXPECT_EQ(run(L"(setq adder (lambda (a b) (+ a b))) (apply adder '(2 3))"), L"5");
+    EXPECT_EQ(run(L"(mapcar (lambda (p q) (list p q)) '(1 2) '(a b))"), L"((1 A) (2 B))");
+}
+
+TEST_F(InterpreterTest, BindingsSurviveErrorsInsideIteration) {
+    EXPECT_EQ(run(L"(setq item 'before) (foreach item '(1 x) (1+ item))"), L"error: bad argument type: numberp: X");
+    EXPECT_EQ(run(L"item"), L"BEFORE");
+    EXPECT_EQ(run(L"(setq x 'top) (mapcar '(lambda (x) (car x)) '((1) 2))"), L"error: bad argument type: consp 2");
+    EXPECT_EQ(run(L"x"), L"TOP");
+    EXPECT_EQ(run(L"(defun twice-bound (x x) x) (twice-bound 1 2)"), L"2");
+    EXPECT_EQ(run(L"x"), L"TOP");
+}
+
 TEST_F(InterpreterTest, FunctionErrors) {
     EXPECT_EQ(run(L"(foo 1)"), L"error: no function definition: FOO");
     EXPECT_EQ(run(L"(setq v 3) (v)"), L"error: no function definition: V");
@@ -225,11 +244,14 @@ TEST_F(InterpreterTest, DeepRecursionFailsCleanly) {
     EXPECT_EQ(run(L"(defun loop () (loop)) (loop)"), L"error: internal stack limit reached (simulated)");
     EXPECT_EQ(run(L"(down 5)"), L"5");  // the depth counter is unwound after the error
     // Deeply nested data built at run time.
-    EXPECT_EQ(run(L"(setq d nil) (repeat 100000 (setq d (list d))) (equal d d)"), L"T");
-    EXPECT_EQ(run(L"(setq f 1) (repeat 100000 (setq f (list 'eval (list 'quote f)))) (eval f)"),
+    EXPECT_EQ(run(L"(setq d1 nil d2 nil) (repeat 30000 (setq d1 (list d1) d2 (list d2))) (equal d1 d2)"), L"T");
+    EXPECT_EQ(run(L"(setq f 1) (repeat 30000 (setq f (list 'eval (list 'quote f)))) (eval f)"),
               L"error: internal stack limit reached (simulated)");
-    EXPECT_EQ(run(L"(setq big nil) (repeat 200000 (setq big (cons 1 big))) (length (reverse (append big big)))"),
-              L"400000");
+    EXPECT_EQ(run(L"(setq a '(+ (1 2))) (repeat 3 (setq a (list 'apply a))) (apply 'apply a)"), L"3");
+    EXPECT_EQ(run(L"(setq a '(+ (1 2))) (repeat 30000 (setq a (list 'apply a))) (apply 'apply a)"),
+              L"error: internal stack limit reached (simulated)");
+    EXPECT_EQ(run(L"(setq big nil) (repeat 50000 (setq big (cons 1 big))) (length (reverse (append big big)))"),
+              L"100000");
 }
 
 TEST_F(InterpreterTest, OutputFunctions) {
