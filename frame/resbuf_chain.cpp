@@ -67,8 +67,8 @@ ListBuilder& ListBuilder::t() {
     return *this;
 }
 
-ListBuilder& ListBuilder::copy(const resbuf* chain) {
-    for (const resbuf* node = chain; node != nullptr; node = node->rbnext) {
+ListBuilder& ListBuilder::copy(const resbuf* chain, const resbuf* end) {
+    for (const resbuf* node = chain; node != nullptr && node != end; node = node->rbnext) {
         resbuf* added = append(node->restype);
         if (added == nullptr) break;
         added->resval = node->resval;

@@ -25,8 +25,8 @@ public:
     ListBuilder& endList();
     ListBuilder& nil();
     ListBuilder& t();
-    // Appends a copy of another chain's nodes.
-    ListBuilder& copy(const resbuf* chain);
+    // Appends a copy of another chain's nodes, up to `end` (not copied) or the chain's end.
+    ListBuilder& copy(const resbuf* chain, const resbuf* end = nullptr);
 
     const resbuf* chain() const { return head_.get(); }
     bool empty() const { return head_ == nullptr; }

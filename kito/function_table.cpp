@@ -1,5 +1,9 @@
 #include "kito/function_table.h"
 
+#include "kito/keyboard_functions.h"
+#include "kito/message_box_functions.h"
+#include "kito/selection/selection_functions.h"
+
 namespace vexa::kito {
 
 namespace {
@@ -9,16 +13,16 @@ using frame::answerNil;
 constexpr frame::LispFunction table[] = {
     {L"Vexa-welcome", answerNil},
     {L"Vexa-about", answerNil},
-    {L"Vexa-msgbox", answerNil},
-    {L"Vexa-disableESC", answerNil},
-    {L"Vexa-readKB", answerNil},
-    {L"Vexa-grRead", answerNil},
+    {L"Vexa-msgbox", msgbox},
+    {L"Vexa-disableESC", disableEsc},
+    {L"Vexa-readKB", readKeyboard},
+    {L"Vexa-grRead", grRead},
     {L"Vexa-Progress", answerNil},
     {L"Vexa-HintDlg", answerNil},
     {L"Vexa-HtmlDlg", answerNil},
-    {L"Vexa-SSGet", answerNil},
-    {L"Vexa-ssgetRec", answerNil},
-    {L"Vexa-SSSGet", answerNil},
+    {L"Vexa-SSGet", ssGet},
+    {L"Vexa-ssgetRec", ssGetRecord},
+    {L"Vexa-SSSGet", singleSsGet},
     {L"Vexa-OSType", answerNil},
     {L"Vexa-Running", answerNil},
     {L"Vexa-VideoHelp", answerNil},

@@ -1,8 +1,18 @@
 #include "kito/unload_steps.h"
 
+#include "kito/button_relabel_hook.h"
+#include "kito/esc_control.h"
+#include "kito/input_recorder.h"
+#include "kito/selection/input_record.h"
+
 namespace vexa::kito {
 
-// Nothing process-wide exists yet; the keyboard and window modules add their steps here.
-void releaseProcessState() {}
+// The state goes back to what a fresh load has, since the module may stay mapped after unloading.
+void releaseProcessState() {
+    resetEscControl();
+    resetRecorder();
+    removeRelabelHook();
+    resetInputRecord();
+}
 
 }  // namespace vexa::kito

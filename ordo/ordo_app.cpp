@@ -2,6 +2,7 @@
 
 #include "ordo/activate_dwg.h"
 #include "ordo/function_table.h"
+#include "ordo/tools/pick_selection.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ AcRx::AppRetCode COrdoApp::On_kUnloadAppMsg(void* packet) {
     const auto functions = vexa::ordo::functionTable();
     functions[vexa::ordo::kSelLayToolTip].handler(nullptr);
     functions[vexa::ordo::kSwLayBand].handler(nullptr);
+    vexa::ordo::removeSelectionWatch();
     return result;
 }
 

@@ -48,6 +48,11 @@ std::vector<std::wstring> corpus() {
     return lists;
 }
 
+// A call of these may open a selection prompt, where the user presses ESC.
+bool maySelect(const std::wstring& name) {
+    return name == L"Vexa-PSSget" || name == L"Vexa-PSSget-S" || name == L"Vexa-SSGet" || name == L"Vexa-SSSGet";
+}
+
 class MalformedArguments : public vexa::test::HostTest {};
 
 TEST_F(MalformedArguments, EveryFunctionSurvivesTheCorpus) {
@@ -56,7 +61,10 @@ TEST_F(MalformedArguments, EveryFunctionSurvivesTheCorpus) {
     for (const auto& table : vexa::test::tables) {
         for (const std::wstring& name : table.names) {
             for (const std::wstring& arguments : lists) {
+                if (maySelect(name)) host.user().queue(vexa::sim::PromptAnswer::escape());
+                else host.user().queue(vexa::sim::PromptAnswer::escape());  // cancels a dialog the call opens
                 eval(L"(" + name + L" " + arguments + L")");
+                host.user().clear();
                 for (const std::wstring& fault : host.audit().take()) {
                     ADD_FAILURE() << vexa::test::narrow(name) << " with " << vexa::test::narrow(arguments.substr(0, 60))
                                   << ": " << vexa::test::narrow(fault);

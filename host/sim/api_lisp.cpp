@@ -108,7 +108,12 @@ void acdbFail(const ACHAR* message) {
     if (Host* host = Host::current()) host->commandLine().fail(message ? message : L"");
 }
 
-int acedRetList(const resbuf* rb) { return setResult(vexa::sim::lisp::makeList(vexa::sim::valuesFromChain(rb))); }
+// A chain that is one whole list is that list; loose items are gathered into a list.
+int acedRetList(const resbuf* rb) {
+    const auto values = vexa::sim::valuesFromChain(rb);
+    const bool wholeList = rb != nullptr && rb->restype == RTLB && values.size() == 1;
+    return setResult(wholeList ? values.front() : vexa::sim::lisp::makeList(values));
+}
 int acedRetVal(const resbuf* rb) {
     const auto values = vexa::sim::valuesFromChain(rb);
     return setResult(values.empty() ? nullptr : values.front());

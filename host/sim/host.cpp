@@ -17,6 +17,9 @@ Host* Host::current() { return currentHost; }
 
 Host::Host() : previous_(currentHost) {
     currentHost = this;
+    windows_ = std::make_unique<win::WindowSystem>(*this);
+    input_ = std::make_unique<Input>(*windows_);
+    editor_ = std::make_unique<editor::Editor>(*this);
     documents_.setHooks([this](Document& d) { documentOpened(d); }, [this](Document& d) { documentClosing(d); });
 }
 
@@ -54,6 +57,12 @@ void Host::unloadPlugin(std::wstring_view name) {
     if (it == plugins_.end()) return;
     PluginModule& module = **it;
     send(module, AcRx::kUnloadAppMsg);
+    for (const std::wstring& window : windows_->destroyWindowsOf(&module)) {
+        audit_.record(module.name() + L" left " + window + L" open at unload");
+    }
+    windows_->resources().unregisterModule(module.instance());
+    input_->releaseLeftovers(module, audit_);
+    for (const auto& document : documents_.documents()) document->inputPoints().releaseLeftovers(module, audit_);
     for (const RegisteredCommand* command : commands_.commandsOf(&module)) {
         audit_.record(module.name() + L" left the command " + command->globalName + L" registered at unload");
     }
@@ -176,7 +185,16 @@ int Host::invoke(const resbuf* arguments, resbuf** result) {
     }
 }
 
-Host::AuditMark Host::auditMark() { return {resbufs_.outstanding(), documents_.resourceDepth()}; }
+Host::AuditMark Host::auditMark() {
+    return {resbufs_.outstanding(), documents_.resourceDepth(), windows_->serialMark(), openObjects(),
+            editor_->selectionSets().live()};
+}
+
+std::size_t Host::openObjects() const {
+    std::size_t open = 0;
+    for (const auto& document : documents_.documents()) open += document->database().openObjectCount();
+    return open;
+}
 
 void Host::auditSince(const AuditMark& mark, std::wstring_view what) {
     if (resbufs_.outstanding() > mark.resbufs) {
@@ -185,6 +203,18 @@ void Host::auditSince(const AuditMark& mark, std::wstring_view what) {
     }
     if (documents_.resourceDepth() != mark.resourceHandles) {
         audit_.record(std::wstring(what) + L" left the resource-handle stack unbalanced");
+    }
+    if (openObjects() > mark.openObjects) {
+        audit_.record(std::wstring(what) + L" left " + std::to_wstring(openObjects() - mark.openObjects) +
+                      L" database object(s) open");
+    }
+    if (editor_->selectionSets().live() > mark.selectionSets) {
+        audit_.record(std::wstring(what) + L" left " + std::to_wstring(editor_->selectionSets().live() - mark.selectionSets) +
+                      L" selection set(s) not freed");
+    }
+    // Only modeless windows (made by a dialog's Create) may outlive the call that made them.
+    for (HWND window : windows_->survivorsSince(mark.windowSerial)) {
+        audit_.record(std::wstring(what) + L" left " + windows_->describe(window) + L" open");
     }
 }
 
@@ -197,7 +227,16 @@ PromptResult Host::promptString(bool spacesAllowed, const ACHAR* prompt) {
             audit_.record(L"a prompt waited for input the user never gave: " + std::wstring(prompt ? prompt : L""));
             break;
         }
+        if (user_.nextIsDialogAct()) {
+            audit_.record(L"a prompt found the dialog act \"" + user_.describeNext() + L"\" next: " +
+                          std::wstring(prompt ? prompt : L""));
+            break;
+        }
         PromptAnswer answer = user_.take();
+        if (answer.kind == PromptAnswer::Kind::Move || answer.kind == PromptAnswer::Kind::Graphics) {
+            cursor_.perform(answer);
+            continue;
+        }
         if (answer.kind == PromptAnswer::Kind::Escape) {
             commandLine_.print(L"*Cancel*\n");
             break;
@@ -205,6 +244,11 @@ PromptResult Host::promptString(bool spacesAllowed, const ACHAR* prompt) {
         if (answer.kind == PromptAnswer::Kind::Enter) {
             commandLine_.print(L"\n");
             result = {RTNORM, {}};
+            break;
+        }
+        // Picks and keys in the drawing answer only selection prompts.
+        if (answer.kind != PromptAnswer::Kind::Text) {
+            audit_.record(L"a text prompt got a pick or key act: " + std::wstring(prompt ? prompt : L""));
             break;
         }
         std::wstring text = answer.text;

@@ -10,11 +10,15 @@
 #include "sim/command_line.h"
 #include "sim/command_stack.h"
 #include "sim/document_manager.h"
+#include "sim/editor/editor.h"
+#include "sim/input/input.h"
 #include "sim/module_services.h"
+#include "sim/monitors/cursor.h"
 #include "sim/plugin_module.h"
 #include "sim/resbuf_ledger.h"
 #include "sim/system_variables.h"
 #include "sim/user_input.h"
+#include "sim/win/window_system.h"
 
 namespace vexa::sim {
 
@@ -41,6 +45,14 @@ public:
     CommandStack& commands() { return commands_; }
     UserInput& user() { return user_; }
     ModuleServices& services() { return services_; }
+    // Windows, dialogs, the message queue, the clock and timers.
+    win::WindowSystem& windows() { return *windows_; }
+    // Keyboard and mouse input, hooks, and the host's message filters and watchers.
+    Input& input() { return *input_; }
+    // The drawing view's cursor: its moves call the input-point monitors and log their graphics.
+    monitors::Cursor& cursor() { return cursor_; }
+    // The drawing view, its viewports, selection sets and the selection prompt.
+    editor::Editor& editor() { return *editor_; }
 
     // A system variable, with the drawing's name and folder taken from the current drawing.
     std::optional<VariableValue> variable(std::wstring_view name) const;
@@ -83,6 +95,9 @@ private:
     struct AuditMark {
         std::size_t resbufs;
         std::size_t resourceHandles;
+        std::size_t windowSerial;
+        std::size_t openObjects;
+        std::size_t selectionSets;
     };
 
     AcRx::AppRetCode send(PluginModule& module, AcRx::AppMsgCode message, void* packet = nullptr);
@@ -90,6 +105,7 @@ private:
     void documentClosing(Document& document);
     void defineHostFunctions(Document& document);
     AuditMark auditMark();
+    std::size_t openObjects() const;
     void auditSince(const AuditMark& mark, std::wstring_view what);
 
     AuditLog audit_;
@@ -102,6 +118,10 @@ private:
     UserInput user_;
     ModuleServices services_;
     std::vector<std::unique_ptr<PluginModule>> plugins_;
+    std::unique_ptr<win::WindowSystem> windows_;
+    std::unique_ptr<Input> input_;
+    monitors::Cursor cursor_{*this};
+    std::unique_ptr<editor::Editor> editor_;
     struct Definition {
         Document* document;
         const PluginModule* module;

@@ -1,6 +1,7 @@
 // AutoLISP functions the host itself provides in every drawing: system variables, commands, prompts.
 #include <cmath>
 
+#include "db/lisp_table_functions.h"
 #include "lisp/arguments.h"
 #include "lisp/printer.h"
 #include "sim/host.h"
@@ -40,6 +41,7 @@ PromptAnswer typedForm(const ValuePtr& value) {
 
 void Host::defineHostFunctions(Document& document) {
     lisp::Interpreter& lisp = document.lisp();
+    db::defineTableFunctions(lisp, document.database(), sysvars_);
     lisp.defineExternal(L"getvar", [this](const Args& args) -> ValuePtr {
         lisp::requireArgCount(args, 1, 1);
         const std::optional<VariableValue> value = variable(lisp::stringArg(args, 0));

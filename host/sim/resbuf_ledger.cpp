@@ -5,7 +5,7 @@
 namespace vexa::sim {
 
 bool holdsString(int type) {
-    return type == RTSTR || type == RTDXF0 || (type >= 1 && type <= 9) || (type >= 100 && type <= 102) ||
+    return type == RTSTR || type == RTDXF0 || type == -4 || (type >= 1 && type <= 9) || (type >= 100 && type <= 102) ||
            type == 105 || (type >= 300 && type <= 369) || (type >= 390 && type <= 399) ||
            (type >= 410 && type <= 419) || (type >= 430 && type <= 439) || (type >= 470 && type <= 479) ||
            (type >= 999 && type <= 1009);

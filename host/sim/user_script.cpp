@@ -2,7 +2,9 @@
 
 #include <sstream>
 
+#include "sim/editor/selection_acts.h"
 #include "sim/host.h"
+#include "sim/monitors/cursor_acts.h"
 
 namespace vexa::sim {
 
@@ -12,6 +14,25 @@ std::string narrow(std::wstring_view text) {
     std::string out;
     for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
     return out;
+}
+
+// The acts in a dialog (sim/win/dialog_script.cpp reads them).
+std::optional<win::DialogAct> parseDialogActOnLine(const std::wstring& verb, const std::wstring& rest, int number) {
+    try {
+        return win::parseDialogAct(verb, rest);
+    } catch (const std::invalid_argument& error) {
+        throw std::runtime_error("user file line " + std::to_string(number) + ": " + error.what());
+    }
+}
+
+// The acts in the drawing (sim/editor/selection_acts.cpp and sim/monitors/cursor_acts.cpp read them).
+std::optional<std::vector<PromptAnswer>> parseSelectionActOnLine(const std::wstring& verb, const std::wstring& rest, int number) {
+    try {
+        if (auto acts = editor::parseSelectionAct(verb, rest)) return acts;
+        return monitors::parseCursorAct(verb, rest);
+    } catch (const std::invalid_argument& error) {
+        throw std::runtime_error("user file line " + std::to_string(number) + ": " + error.what());
+    }
 }
 
 }  // namespace
@@ -31,6 +52,10 @@ void queueUserScript(Host& host, std::wstring_view text) {
         if (verb == L"type") host.user().queue(PromptAnswer::typed(rest));
         else if (verb == L"enter") host.user().queue(PromptAnswer::enter());
         else if (verb == L"esc") host.user().queue(PromptAnswer::escape());
+        else if (auto acts = parseSelectionActOnLine(verb, rest, number)) {
+            for (PromptAnswer& act : *acts) host.user().queue(std::move(act));
+        }
+        else if (auto act = parseDialogActOnLine(verb, rest, number)) host.user().queue(std::move(*act));
         else throw std::runtime_error("user file line " + std::to_string(number) + ": unknown act \"" + narrow(verb) + "\"");
     }
 }

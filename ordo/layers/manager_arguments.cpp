@@ -13,6 +13,7 @@ void readLayerList(const frame::Element& list, ManagerArguments& read) {
     if (children.empty()) return;
     const std::optional<short> count = children[0].integer();
     if (!count) return;
+    read.hasLayerItem = true;
     read.count = *count;
     const std::size_t wanted = static_cast<std::size_t>(std::max<short>(*count, 0));
     // Names that are not strings are skipped rather than read as text.

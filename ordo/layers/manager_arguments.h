@@ -16,6 +16,7 @@ struct ManagerArguments {
     std::vector<std::wstring> names;
     std::wstring mainLayer;
     std::optional<std::vector<std::wstring>> captions;
+    bool hasLayerItem = false;
 };
 
 // (0 (N name…)) names at most N of the strings that follow; (1 main); (2 n) is accepted;

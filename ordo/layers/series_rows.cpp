@@ -1,18 +1,17 @@
 #include "ordo/layers/series_rows.h"
 
 #include "frame/colour_quad.h"
-#include "ordo/layers/answer_items.h"
 
 namespace vexa::ordo {
 
-SeriesRows readSeriesRows(const resbuf* data, SeriesDialog dialog) {
+SeriesRows readSeriesRows(const std::vector<frame::Element>& items, SeriesDialog dialog) {
     SeriesRows series;
     for (int row = 0; row < kSeriesRows; ++row) {
         series.rows[row].row = static_cast<short>(row + 1);
         series.rows[row].exists = (row == 0 || (dialog == SeriesDialog::NewLayer && row < 3)) ? 1 : 0;
     }
     const std::size_t slots = dialog == SeriesDialog::NewLayer ? kNewLayerCaptionSlots : kEditLayerCaptionSlots;
-    for (const frame::Element& item : answerItems(data)) {
+    for (const frame::Element& item : items) {
         if (frame::isCaptionList(item)) {
             if (!series.captions) series.captions = frame::readCaptions(item.children(), slots);
             continue;

@@ -23,7 +23,7 @@ struct SeriesRows {
 };
 
 // Rows with exists and one caption list; the exists flags start as each dialog expects.
-SeriesRows readSeriesRows(const resbuf* data, SeriesDialog dialog);
+SeriesRows readSeriesRows(const std::vector<frame::Element>& items, SeriesDialog dialog);
 
 // The row whose colour and linetype a row shows at opening.
 int shownRowAtOpening(const SeriesRows& series, SeriesDialog dialog, int row);

@@ -1,2 +1,89 @@
-// Resource ids of the tools dialogs.
+// Resource ids of the bolt, drill and cylinder dialogs.
 #pragma once
+
+#define IDD_TOOLS_BOLT 248
+#define IDD_TOOLS_DRILL 249
+#define IDD_TOOLS_CYLD 250
+#define IDD_TOOLS_CYLDS 251
+
+// Group boxes
+#define IDC_TYPE_GROUP 294
+#define IDC_DIAMETER_GROUP 295
+#define IDC_SIZE_GROUP 295
+#define IDC_BOLT_VIEW_GROUP 296
+#define IDC_VIEW_GROUP 322
+#define IDC_STROKE_GROUP 372
+
+// Bolt and drill: types top to bottom, diameters in index order "2" to "16", then "User"
+#define IDC_TYPE_0 314
+#define IDC_TYPE_1 315
+#define IDC_TYPE_2 316
+#define IDC_TYPE_3 317
+#define IDC_TYPE_4 318
+#define IDC_DIAMETER_2 321
+#define IDC_DIAMETER_3 320
+#define IDC_DIAMETER_4 319
+#define IDC_DIAMETER_5 297
+#define IDC_DIAMETER_6 298
+#define IDC_DIAMETER_8 299
+#define IDC_DIAMETER_10 300
+#define IDC_DIAMETER_12 301
+#define IDC_DIAMETER_16 302
+#define IDC_DIAMETER_USER 330
+#define IDC_SIZE_LABEL 331
+#define IDC_USER_SIZE 337
+#define IDC_TIPS 336
+#define IDC_VIEW_TOP 303
+#define IDC_VIEW_FRONT 304
+#define IDC_VIEW_BOTTOM 305
+
+// Cylinder series
+#define IDC_SERIES_CDAS 139
+#define IDC_SERIES_NDAS 140
+#define IDC_SERIES_DAB 141
+#define IDC_SERIES_PBDA 338
+
+// Cylinder views, bores ("6" to "63") and strokes ("5" to "200"), each group in index order
+#define IDC_CYLINDER_TOP 339
+#define IDC_CYLINDER_FRONT 340
+#define IDC_CYLINDER_LEFT 341
+#define IDC_CYLINDER_RIGHT 342
+#define IDC_FIRST_BORE 343
+#define IDC_FIRST_STROKE 353
+// Four view pictures per series (top, front, left, right), series "CDAS" first
+#define IDC_FIRST_VIEW_PICTURE 383
+
+// Pictures: bolt types, drill types and views (50 x 50), cylinder series and views
+#define IDB_BOLT_CAP_SCREW 2101
+#define IDB_BOLT_NUT 2102
+#define IDB_BOLT_HEX_BOLT 2103
+#define IDB_BOLT_COUNTERSUNK 2104
+#define IDB_BOLT_SET_SCREW 2105
+#define IDB_DRILL_BLIND 2111
+#define IDB_DRILL_PIN 2112
+#define IDB_DRILL_COUNTERBORED 2113
+#define IDB_DRILL_COUNTERSUNK 2114
+#define IDB_DRILL_TAPPED 2115
+#define IDB_DRILL_VIEW_TOP 2116
+#define IDB_DRILL_VIEW_FRONT 2117
+#define IDB_DRILL_VIEW_BOTTOM 2118
+#define IDB_SERIES_CDAS 2121
+#define IDB_SERIES_NDAS 2122
+#define IDB_SERIES_DAB 2123
+#define IDB_SERIES_PBDA 2124
+#define IDB_CYLINDER_CDAS_TOP 2131
+#define IDB_CYLINDER_CDAS_FRONT 2132
+#define IDB_CYLINDER_CDAS_LEFT 2133
+#define IDB_CYLINDER_CDAS_RIGHT 2134
+#define IDB_CYLINDER_NDAS_TOP 2135
+#define IDB_CYLINDER_NDAS_FRONT 2136
+#define IDB_CYLINDER_NDAS_LEFT 2137
+#define IDB_CYLINDER_NDAS_RIGHT 2138
+#define IDB_CYLINDER_DAB_TOP 2139
+#define IDB_CYLINDER_DAB_FRONT 2140
+#define IDB_CYLINDER_DAB_LEFT 2141
+#define IDB_CYLINDER_DAB_RIGHT 2142
+#define IDB_CYLINDER_PBDA_TOP 2143
+#define IDB_CYLINDER_PBDA_FRONT 2144
+#define IDB_CYLINDER_PBDA_LEFT 2145
+#define IDB_CYLINDER_PBDA_RIGHT 2146

@@ -1,2 +1,73 @@
-// Resource ids of the views dialogs.
+// Resource ids of the views check, 3D model and marking colour dialogs.
 #pragma once
+
+// Views check setup
+#define IDD_VBKCHKX 150
+#define IDC_ANGLE_FUZZY 150
+#define IDC_POSITION_FUZZY 151
+#define IDC_CHECK_ITEM1 152
+#define IDC_CHECK_ITEM2 153
+#define IDC_CHECK_ITEM3 154
+#define IDC_FUZZY_GROUP 160
+#define IDC_ANGLE_FUZZY_LABEL 161
+#define IDC_POSITION_FUZZY_LABEL 162
+#define IDC_CHECK_ITEM_GROUP 163
+
+// Fault mark pictures, shared by the views check dialogs
+#define IDC_FREE_NODE_PICTURE 306
+#define IDC_NON_PROJECTED_PICTURE 307
+#define IDC_TRIANGLE_PICTURE 308
+#define IDC_CROSS_PICTURE 313
+
+// Views error check
+#define IDD_VBKCHKMSG 246
+#define IDC_SHELVY_BOX 181
+#define IDC_ERROR_COUNT_LABEL 277
+#define IDC_FREE_NODE_LABEL 279
+#define IDC_NON_PROJECTED_LABEL 280
+#define IDC_SHELVY_LABEL 281
+#define IDC_FREE_NODE_COUNT 286
+#define IDC_NON_PROJECTED_COUNT 287
+#define IDC_CONTINUE_QUESTION 288
+#define IDC_COUNTS_GROUP 289
+#define IDC_ALIGNMENT_LABEL 290
+#define IDC_ALIGNMENT_BOX 291
+#define IDC_CLOSE 292
+
+// 3D modeling
+#define IDD_MKSOLID 257
+#define IDC_LIMIT_LABEL 239
+#define IDC_LIMIT 240
+#define IDC_HELP_BUTTON 425
+#define IDC_MODE_SLIDER 438
+#define IDC_SLIDER_QMARK 439
+#define IDC_SOLID_GROUP 441
+#define IDC_VIEWS_CHECK_GROUP 442
+#define IDC_CALCULATIONS_GROUP 443
+#define IDC_ROUGH_LABEL 444
+#define IDC_FAST_LABEL 445
+#define IDC_FINE_LABEL 446
+#define IDC_SLOW_LABEL 447
+#define IDC_MODE_NAME 448
+#define IDC_MODE_DESCRIPTION 449
+#define IDC_VIEWS_CHECK 450
+#define IDC_FREE_ENDPOINT 451
+#define IDC_MIS_PROJECTED 452
+#define IDC_MODE_1 453
+#define IDC_MODE_2 454
+#define IDC_MODE_3 455
+#define IDC_MODE_4 456
+#define IDC_MODE_5 457
+
+// 2D drawing modifying
+#define IDD_DIMFIX 135
+#define IDC_LACKING_COLOUR 135
+#define IDC_REDUNDANT_COLOUR 136
+#define IDC_LACKING_LABEL 241
+#define IDC_REDUNDANT_LABEL 242
+
+// Pictures: the fault marks of the views check, 24 x 24
+#define IDB_FREE_NODE_MARK 2201
+#define IDB_NON_PROJECTED_MARK 2202
+#define IDB_TRIANGLE_MARK 2203
+#define IDB_CROSS_MARK 2204

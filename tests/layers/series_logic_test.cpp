@@ -4,6 +4,7 @@
 #include "frame/resbuf_chain.h"
 #include "lisp/printer.h"
 #include "lisp/reader.h"
+#include "ordo/layers/answer_items.h"
 #include "ordo/layers/flash_colours.h"
 #include "ordo/layers/manager_arguments.h"
 #include "ordo/layers/series_code.h"
@@ -56,8 +57,8 @@ TEST_F(SeriesLogic, SeriesCodeReadsTaggedLengthsFromTheAnswerList) {
 
 TEST_F(SeriesLogic, RowsStartWithEachDialogsExistsFlagsAndIgnoreRowsOutOfRange) {
     auto data = chainOf(L"((1 \"L001\" 1 (195 0 0 1) \"CONTINUOUS\") (9 \"x\" 1 (195 0 0 2) \"X\") (0 \"y\"))");
-    const SeriesRows fresh = readSeriesRows(data.get(), SeriesDialog::NewLayer);
-    const SeriesRows edited = readSeriesRows(data.get(), SeriesDialog::EditLayer);
+    const SeriesRows fresh = readSeriesRows(answerItems(data.get()), SeriesDialog::NewLayer);
+    const SeriesRows edited = readSeriesRows(answerItems(data.get()), SeriesDialog::EditLayer);
     EXPECT_EQ(fresh.rows[1].exists, 1);
     EXPECT_EQ(fresh.rows[2].exists, 1);
     EXPECT_EQ(fresh.rows[3].exists, 0);
@@ -69,7 +70,7 @@ TEST_F(SeriesLogic, RowsStartWithEachDialogsExistsFlagsAndIgnoreRowsOutOfRange) 
 
 TEST_F(SeriesLogic, EditShowsAnExistingFreeSublayersOwnColour) {
     auto data = chainOf(L"((5 \"-A\" 1 (195 0 0 4) \"DASHED\"))");
-    const SeriesRows edited = readSeriesRows(data.get(), SeriesDialog::EditLayer);
+    const SeriesRows edited = readSeriesRows(answerItems(data.get()), SeriesDialog::EditLayer);
     EXPECT_EQ(shownRowAtOpening(edited, SeriesDialog::EditLayer, 5), 5);
     EXPECT_EQ(shownRowAtOpening(edited, SeriesDialog::EditLayer, 6), 3);
 }

@@ -4,11 +4,15 @@
 #include "acad/adscodes.h"
 #include "win/handles.h"
 
+class AcEdInputPointManager;
+
 class AcApDocument {
 public:
     virtual ~AcApDocument() = default;
     // The full path under which the drawing is open.
     virtual const ACHAR* fileName() const = 0;
+    // The drawing's own manager of input-point monitors; it lives as long as the drawing.
+    virtual AcEdInputPointManager* inputPointManager() = 0;
 };
 
 class AcApDocumentIterator {

@@ -11,5 +11,6 @@ void registerListBuiltins(Interpreter& interpreter);
 void registerMathBuiltins(Interpreter& interpreter);
 void registerStringBuiltins(Interpreter& interpreter);
 void registerOutputBuiltins(Interpreter& interpreter);
+void registerLoadBuiltin(Interpreter& interpreter);
 
 }  // namespace vexa::sim::lisp

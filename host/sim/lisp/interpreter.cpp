@@ -63,6 +63,7 @@ Interpreter::Interpreter() {
     registerMathBuiltins(*this);
     registerStringBuiltins(*this);
     registerOutputBuiltins(*this);
+    registerLoadBuiltin(*this);
 }
 
 ValuePtr Interpreter::evaluate(const ValuePtr& form) {

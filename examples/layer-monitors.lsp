@@ -1,0 +1,11 @@
+;; The layer tooltip and the rubber band follow the cursor while a prompt waits.
+(entmake '((0 . "LAYER") (100 . "AcDbSymbolTableRecord") (100 . "AcDbLayerTableRecord") (2 . "CONTOUR") (70 . 0) (62 . 7) (6 . "CONTINUOUS")))
+(entmake '((0 . "LAYER") (100 . "AcDbSymbolTableRecord") (100 . "AcDbLayerTableRecord") (2 . "AXIS") (70 . 0) (62 . 1) (6 . "CONTINUOUS")))
+(entmake '((0 . "LINE") (8 . "CONTOUR") (10 0.0 0.0 0.0) (11 20.0 0.0 0.0)))
+(entmake '((0 . "LINE") (8 . "AXIS") (10 10.0 -5.0 0.0) (11 10.0 5.0 0.0)))
+(Vexa-selLayToolTip "Layer: " "layers: ")
+(Vexa-swLayBand '(0.0 10.0 0.0))
+(getstring "\nMove over the part: ")
+(Vexa-selLayToolTip)
+(Vexa-swLayBand)
+(princ)

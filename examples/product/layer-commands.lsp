@@ -1,0 +1,27 @@
+;; The product's layer commands at work without their dialogs: each is called with the list
+;; the layer windows would send, and the drawing's layers are shown before and after.
+(load "vexa-layers.lsp")
+(princ "\nThe drawing's layers at the start:")
+(Vexa-PrintLayers)
+(princ "\n\nA new series after \"0\" is proposed as: ")
+(prin1 (car (c:Vexa-Layer-NEW "0")))
+(princ "\nMaking L001 with a hidden-line sublayer and a free sublayer BOLT: ")
+(prin1 (c:Vexa-Layer-NEW-W
+  '((0 0 "L001") (1 "L001" (195 0 0 5) "CONTINUOUS") (2 "^HID" (195 0 0 2) "HIDDEN") (3 "" (195 0 0 1) "CENTER")
+    (4 "BOLT" (194 255 128 0) "DASHED") (5 "" (195 0 0 3) "CONTINUOUS") (6 "" (195 0 0 3) "CONTINUOUS")
+    (7 "" (195 0 0 3) "CONTINUOUS") (8 "" (195 0 0 3) "CONTINUOUS"))))
+(Vexa-PrintLayers)
+(princ "\n\nThe edit dialog's rows for L001: ")
+(prin1 (reverse (cdr (reverse (c:Vexa-Layer-EDIT "L001")))))
+(princ "\nRenaming the series to L007, adding a design sublayer, BOLT becoming NUT: ")
+(prin1 (c:Vexa-Layer-EDIT-W
+  '((1 "L007" (195 0 0 6) "CONTINUOUS") (2 "^HID" (195 0 0 2) "HIDDEN") (3 "^DES" (195 0 0 1) "CENTER")
+    (4 "^NUT" (194 255 128 0) "DASHED"))))
+(Vexa-PrintLayers)
+(princ "\n\nA line drawn on L007^DES keeps that layer; purging removes: ")
+(entmake '((0 . "LINE") (8 . "L007^DES") (10 0.0 0.0 0.0) (11 50.0 20.0 0.0)))
+(prin1 (c:Vexa-Layer-Purge))
+(Vexa-PrintLayers)
+(princ "\n\nColour sets for the first two presses of \"Color\": ")
+(prin1 (list (c:Vexa-FlashColor 1) (c:Vexa-FlashColor 2)))
+(princ)

@@ -1,0 +1,88 @@
+// The drawing database of one document: layer and linetype tables, model space, open objects.
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "acad/dbmain.h"
+#include "db/records.h"
+#include "db/symbol_table.h"
+
+namespace vexa::sim::db {
+
+// Why a change to a table record was refused.
+enum class Refusal { None, BadName, NameTaken, NotFound, Protected, InUse, BadLinetype, BadValue };
+
+class Database : public AcDbDatabase {
+public:
+    Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    const SymbolTable<Layer>& layers() const { return layers_; }
+    const SymbolTable<Linetype>& linetypes() const { return linetypes_; }
+    const Layer& layerZero() const { return *layers_.findById(layerZeroId_); }
+    const Linetype& continuous() const { return *linetypes_.findById(continuousId_); }
+
+    // A new layer (id assigned here); BadName, NameTaken or BadLinetype refuse it.
+    Refusal addLayer(Layer layer, ObjectId* id = nullptr);
+    // Writes back a changed layer: a new name must be valid and free, and "0" keeps its name.
+    Refusal updateLayer(const Layer& changed);
+    // Purges an unused layer: never "0", the current layer or a layer with entities on it.
+    Refusal purgeLayer(ObjectId id, std::wstring_view currentLayer);
+
+    // Renames a linetype; the three standard ones keep their names.
+    Refusal renameLinetype(ObjectId id, const std::wstring& name);
+
+    // Entities in model space, in creation order; erased ones stay until the drawing closes.
+    Refusal addEntity(Entity entity, ObjectId* id = nullptr);
+    Refusal updateEntity(const Entity& changed);
+    const Entity* findEntity(ObjectId id) const;
+    const Entity* firstEntity() const { return entityAfter(kNullId); }
+    const Entity* entityAfter(ObjectId id) const;
+    const Entity* lastEntity() const;
+    std::size_t entitiesOnLayer(ObjectId layer) const;
+
+    // Entity handles are the hexadecimal form of the id, as the host writes them.
+    static std::wstring handleOf(ObjectId id);
+    bool exists(ObjectId id) const;
+
+    // Open and close of host objects by plug-in code; the count must be 0 after every call.
+    std::size_t openObjectCount() const { return openObjects_; }
+    Acad::ErrorStatus beginOpen(ObjectId id, AcDb::OpenMode mode);
+    Acad::ErrorStatus upgradeOpen(ObjectId id);
+    void endOpen(ObjectId id, AcDb::OpenMode mode);
+
+    static constexpr ObjectId kLayerTableId = 1;
+    static constexpr ObjectId kLinetypeTableId = 2;
+    AcDbObjectId objectId(ObjectId id) { return {this, id}; }
+
+private:
+    struct OpenState {
+        int readers = 0;
+        bool writer = false;
+    };
+
+    ObjectId nextId() { return nextId_++; }
+    Refusal checkLayerFields(const Layer& layer) const;
+    Refusal checkEntityFields(const Entity& entity) const;
+
+    ObjectId nextId_ = 0x10;
+    SymbolTable<Layer> layers_;
+    SymbolTable<Linetype> linetypes_;
+    ObjectId layerZeroId_ = kNullId;
+    ObjectId continuousId_ = kNullId;
+    std::map<ObjectId, Entity> entities_;
+    std::unordered_map<ObjectId, std::size_t> entitiesPerLayer_;
+    std::unordered_map<ObjectId, OpenState> openStates_;
+    std::size_t openObjects_ = 0;
+};
+
+// Symbol-table names as the host accepts them: 1 to 255 characters, none of <>/\":;?*|,=`,
+// no control characters and no leading or trailing space.
+bool isValidSymbolName(std::wstring_view name);
+
+}  // namespace vexa::sim::db

@@ -1,0 +1,159 @@
+#include "db/entity_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace vexa::sim::db {
+
+namespace {
+
+using Stroke = std::vector<Point2>;
+
+constexpr double kChordStep = std::numbers::pi / 36;  // 5 degrees: chords stay within 0.1% of the radius
+// The width of one character of a text, as a share of its height.
+constexpr double kCharacterWidth = 0.6;
+
+Point2 flat(const Point3& point) { return {point.x, point.y}; }
+
+Point2 onCircle(const Point3& center, double radius, double angle) {
+    return {center.x + radius * std::cos(angle), center.y + radius * std::sin(angle)};
+}
+
+Stroke arcStroke(const Point3& center, double radius, double start, double sweep) {
+    const int steps = std::max(1, static_cast<int>(std::ceil(sweep / kChordStep)));
+    Stroke stroke;
+    for (int i = 0; i <= steps; ++i) stroke.push_back(onCircle(center, radius, start + sweep * i / steps));
+    return stroke;
+}
+
+struct OutlineOf {
+    Stroke operator()(const LineGeometry& line) const { return {flat(line.start), flat(line.end)}; }
+    Stroke operator()(const CircleGeometry& circle) const {
+        return arcStroke(circle.center, circle.radius, 0.0, 2 * std::numbers::pi);
+    }
+    Stroke operator()(const ArcGeometry& arc) const {
+        double sweep = std::fmod(arc.endAngle - arc.startAngle, 2 * std::numbers::pi);
+        if (sweep <= 0.0) sweep += 2 * std::numbers::pi;
+        return arcStroke(arc.center, arc.radius, arc.startAngle, sweep);
+    }
+    Stroke operator()(const PolylineGeometry& polyline) const {
+        Stroke stroke;
+        for (const Point3& vertex : polyline.vertices) stroke.push_back(flat(vertex));
+        if (polyline.closed && stroke.size() > 2) stroke.push_back(stroke.front());
+        return stroke;
+    }
+    Stroke operator()(const TextGeometry& text) const {
+        const double width = text.height * kCharacterWidth * static_cast<double>(std::max<std::size_t>(1, text.text.size()));
+        const double c = std::cos(text.rotation);
+        const double s = std::sin(text.rotation);
+        auto corner = [&](double u, double v) {
+            return Point2{text.position.x + u * c - v * s, text.position.y + u * s + v * c};
+        };
+        return {corner(0, 0), corner(width, 0), corner(width, text.height), corner(0, text.height), corner(0, 0)};
+    }
+};
+
+double segmentDistance(Point2 p, Point2 a, Point2 b) {
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double length2 = dx * dx + dy * dy;
+    double t = length2 > 0.0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / length2 : 0.0;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+double cross(Point2 o, Point2 a, Point2 b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
+
+bool onSegment(Point2 p, Point2 a, Point2 b) {
+    return std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= p.y &&
+           p.y <= std::max(a.y, b.y);
+}
+
+// Touching counts as crossing.
+bool segmentsMeet(Point2 a, Point2 b, Point2 c, Point2 d) {
+    const double d1 = cross(c, d, a);
+    const double d2 = cross(c, d, b);
+    const double d3 = cross(a, b, c);
+    const double d4 = cross(a, b, d);
+    if (((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0))) return true;
+    return (d1 == 0 && onSegment(a, c, d)) || (d2 == 0 && onSegment(b, c, d)) || (d3 == 0 && onSegment(c, a, b)) ||
+           (d4 == 0 && onSegment(d, a, b));
+}
+
+bool pointInPolygon(Point2 p, const std::vector<Point2>& polygon) {
+    bool inside = false;
+    for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+        const Point2 a = polygon[i];
+        const Point2 b = polygon[j];
+        if (segmentDistance(p, a, b) == 0.0) return true;
+        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) inside = !inside;
+    }
+    return inside;
+}
+
+// Whether a segment of the stroke meets an edge of the line of points.
+bool strokesCross(const Stroke& stroke, const std::vector<Point2>& line, bool closed) {
+    const std::size_t edges = closed ? line.size() : line.size() - 1;
+    for (std::size_t i = 0; i + 1 < stroke.size(); ++i) {
+        for (std::size_t e = 0; e < edges; ++e) {
+            if (segmentsMeet(stroke[i], stroke[i + 1], line[e], line[(e + 1) % line.size()])) return true;
+        }
+    }
+    return false;
+}
+
+std::vector<Point2> corners(const Box& box) {
+    return {box.low, {box.high.x, box.low.y}, box.high, {box.low.x, box.high.y}};
+}
+
+}  // namespace
+
+Box Box::around(Point2 a, Point2 b) {
+    return {{std::min(a.x, b.x), std::min(a.y, b.y)}, {std::max(a.x, b.x), std::max(a.y, b.y)}};
+}
+
+std::vector<Point2> outlineOf(const Entity& entity) { return std::visit(OutlineOf{}, entity.geometry); }
+
+double distanceTo(const Entity& entity, Point2 point) {
+    const Stroke stroke = outlineOf(entity);
+    double best = std::numeric_limits<double>::infinity();
+    if (stroke.size() == 1) best = std::hypot(point.x - stroke[0].x, point.y - stroke[0].y);
+    for (std::size_t i = 0; i + 1 < stroke.size(); ++i) best = std::min(best, segmentDistance(point, stroke[i], stroke[i + 1]));
+    return best;
+}
+
+bool insideBox(const Entity& entity, const Box& box) {
+    const Stroke stroke = outlineOf(entity);
+    return std::all_of(stroke.begin(), stroke.end(), [&](Point2 p) {
+        return p.x >= box.low.x && p.x <= box.high.x && p.y >= box.low.y && p.y <= box.high.y;
+    });
+}
+
+bool crossesBox(const Entity& entity, const Box& box) { return crossesPolygon(entity, corners(box)); }
+
+bool insidePolygon(const Entity& entity, const std::vector<Point2>& polygon) {
+    if (polygon.size() < 3) return false;
+    const Stroke stroke = outlineOf(entity);
+    if (!std::all_of(stroke.begin(), stroke.end(), [&](Point2 p) { return pointInPolygon(p, polygon); })) return false;
+    // A concave polygon may leave part of a segment outside although both its ends are in.
+    for (std::size_t i = 0; i + 1 < stroke.size(); ++i) {
+        const Point2 middle{(stroke[i].x + stroke[i + 1].x) / 2, (stroke[i].y + stroke[i + 1].y) / 2};
+        if (!pointInPolygon(middle, polygon)) return false;
+    }
+    return true;
+}
+
+bool crossesPolygon(const Entity& entity, const std::vector<Point2>& polygon) {
+    if (polygon.size() < 3) return false;
+    const Stroke stroke = outlineOf(entity);
+    return std::any_of(stroke.begin(), stroke.end(), [&](Point2 p) { return pointInPolygon(p, polygon); }) ||
+           strokesCross(stroke, polygon, true);
+}
+
+bool crossesFence(const Entity& entity, const std::vector<Point2>& fence) {
+    return fence.size() >= 2 && strokesCross(outlineOf(entity), fence, false);
+}
+
+}  // namespace vexa::sim::db

@@ -1,0 +1,84 @@
+// The records of the drawing database: symbol-table records and model-space entities.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace vexa::sim::db {
+
+// Unique within one database and rising with creation, so id order is creation order.
+using ObjectId = std::int64_t;
+constexpr ObjectId kNullId = 0;
+
+constexpr short kColorByBlock = 0;
+constexpr short kColorByLayer = 256;
+
+struct Layer {
+    ObjectId id = kNullId;
+    std::wstring name;
+    short colorIndex = 7;                    // 1..255
+    std::optional<std::uint32_t> trueColor;  // 0xRRGGBB; the index is then the nearest one shown
+    ObjectId linetype = kNullId;
+    bool off = false;
+    bool frozen = false;
+    bool locked = false;
+};
+
+struct Linetype {
+    ObjectId id = kNullId;
+    std::wstring name;
+    std::wstring description;
+    std::vector<double> dashes;  // dash > 0, gap < 0, dot 0
+};
+
+struct Point3 {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+    friend bool operator==(const Point3&, const Point3&) = default;
+};
+
+struct LineGeometry {
+    Point3 start;
+    Point3 end;
+};
+struct CircleGeometry {
+    Point3 center;
+    double radius = 1.0;
+};
+struct ArcGeometry {
+    Point3 center;
+    double radius = 1.0;
+    double startAngle = 0.0;  // radians
+    double endAngle = 0.0;
+};
+struct PolylineGeometry {
+    std::vector<Point3> vertices;  // z unused: a lightweight polyline is planar
+    bool closed = false;
+};
+struct TextGeometry {
+    Point3 position;
+    double height = 2.5;
+    double rotation = 0.0;
+    std::wstring text;
+};
+
+// Order matches entityTypeNames in database.cpp.
+using Geometry = std::variant<LineGeometry, CircleGeometry, ArcGeometry, PolylineGeometry, TextGeometry>;
+
+struct Entity {
+    ObjectId id = kNullId;
+    ObjectId layer = kNullId;
+    short color = kColorByLayer;  // 0 ByBlock, 1..255, 256 ByLayer
+    ObjectId linetype = kNullId;
+    bool erased = false;
+    Geometry geometry;
+};
+
+// The DXF name of an entity's type: "LINE", "CIRCLE", "ARC", "LWPOLYLINE", "TEXT".
+const wchar_t* entityTypeName(const Geometry& geometry);
+
+}  // namespace vexa::sim::db

@@ -1,0 +1,188 @@
+#include "sim/editor/editor.h"
+
+#include "sim/host.h"
+#include "win/keyboard_input.h"
+
+namespace vexa::sim::editor {
+
+namespace {
+
+constexpr wchar_t kViewClass[] = L"AcadDwgView";
+// The view in the main window's client area, away from its origin so that the two differ.
+constexpr RECT kViewPlace{40, 60, 40 + 1600, 60 + 900};
+
+Editor* editorOf() { return &Host::current()->editor(); }
+
+POINT pixelOf(LPARAM lParam) {
+    return {static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lParam))),
+            static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(lParam)))};
+}
+
+}  // namespace
+
+Editor::Editor(Host& host) : host_(host), viewports_({0, 0, kViewPlace.right - kViewPlace.left, kViewPlace.bottom - kViewPlace.top}) {
+    win::WindowSystem& windows = host_.windows();
+    windows.registerClass({0, viewProcedure, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, kViewClass});
+    win::CreateParams params;
+    params.className = kViewClass;
+    params.text = L"Drawing";
+    params.style = WS_CHILD | WS_VISIBLE;
+    params.rect = kViewPlace;
+    params.parent = windows.mainWindow();
+    view_.m_hWnd = windows.create(params);
+    windows.find(view_.m_hWnd)->mayOutliveCall = true;
+    // Keys typed while no window has the focus reach the main frame, which hands them to the
+    // command line as the host's frame does.
+    win::Window* frame = windows.find(windows.mainWindow());
+    frameDefault_ = frame->proc;
+    frame->proc = frameProcedure;
+}
+
+Editor::~Editor() {
+    if (win::Window* frame = host_.windows().find(host_.windows().mainWindow())) frame->proc = frameDefault_;
+    view_.m_hWnd = nullptr;
+}
+
+LRESULT CALLBACK Editor::viewProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The view is made while the editor is built: only input, which comes later, reaches it.
+    if (message == WM_KEYDOWN) editorOf()->keyPressed(wParam);
+    else if (message == WM_LBUTTONDOWN || message == WM_RBUTTONUP) editorOf()->clicked(message, pixelOf(lParam));
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Editor::frameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Editor* editor = editorOf();
+    if (message == WM_KEYDOWN) editor->keyPressed(wParam);
+    return CallWindowProcW(editor->frameDefault_, window, message, wParam, lParam);
+}
+
+void Editor::keyPressed(WPARAM key) {
+    const win::WindowSystem& windows = host_.windows();
+    if (windows.keyDown(VK_CONTROL)) {
+        // Ctrl+R makes the next tiled viewport current, prompt or not.
+        if (key == 'R') {
+            if (const Viewport* current = currentViewport()) setCurrentViewport(viewports_.next(current->number));
+        }
+        return;
+    }
+    if (!listening_) return;
+    if (key == VK_RETURN || key == VK_SPACE) pending_.push_back({EditorInput::Kind::Enter});
+    else if (key == VK_ESCAPE) pending_.push_back({EditorInput::Kind::Escape});
+    else if (key == VK_BACK) pending_.push_back({EditorInput::Kind::Backspace});
+    else if (key >= '0' && key <= '9') pending_.push_back({EditorInput::Kind::Character, {}, static_cast<wchar_t>(key)});
+    else if (key >= 'A' && key <= 'Z') {
+        const auto letter = static_cast<wchar_t>(windows.keyDown(VK_SHIFT) ? key : key + (L'a' - L'A'));
+        pending_.push_back({EditorInput::Kind::Character, {}, letter});
+    }
+}
+
+void Editor::clicked(UINT message, POINT pixel) {
+    const Viewport* under = viewports_.at(pixel);
+    if (under == nullptr) return;
+    if (message == WM_RBUTTONUP) {
+        if (listening_) pending_.push_back({EditorInput::Kind::RightClick});
+        return;
+    }
+    // A click in another viewport only makes it current.
+    const Viewport* current = currentViewport();
+    if (current == nullptr || current->number != under->number) {
+        setCurrentViewport(under->number);
+        return;
+    }
+    if (listening_) pending_.push_back({EditorInput::Kind::Pick, under->toWorld(pixel)});
+}
+
+const Viewport* Editor::currentViewport() const {
+    const auto value = host_.variable(L"CVPORT");
+    return value && std::holds_alternative<int>(*value) ? viewports_.find(std::get<int>(*value)) : nullptr;
+}
+
+bool Editor::setCurrentViewport(int number) {
+    if (viewports_.find(number) == nullptr) return false;
+    host_.sysvars().force(L"CVPORT", number);
+    return true;
+}
+
+double Editor::pickReach() const {
+    // PICKBOX pixels on each side of the cursor (3 at first).
+    const auto value = host_.variable(L"PICKBOX");
+    const int pixels = value && std::holds_alternative<int>(*value) ? std::get<int>(*value) : 3;
+    const Viewport* current = currentViewport();
+    return pixels / (current != nullptr ? current->pixelsPerUnit : viewports_.all().front().pixelsPerUnit);
+}
+
+POINT Editor::screenPoint(const ViewPosition& position) const {
+    POINT pixel{static_cast<LONG>(position.x), static_cast<LONG>(position.y)};
+    if (!position.pixel) {
+        const Viewport* viewport = position.viewport != 0 ? viewports_.find(position.viewport) : currentViewport();
+        if (viewport == nullptr) viewport = &viewports_.all().front();
+        pixel = viewport->toPixel({position.x, position.y});
+    }
+    const POINT origin = host_.windows().clientOrigin(view());
+    return {origin.x + pixel.x, origin.y + pixel.y};
+}
+
+EditorInput Editor::nextInput(std::wstring_view prompt) {
+    for (;;) {
+        if (!pending_.empty()) {
+            const EditorInput input = pending_.front();
+            pending_.pop_front();
+            return input;
+        }
+        if (host_.windows().pumpOne()) continue;
+        UserInput& user = host_.user();
+        if (user.empty() || user.nextIsDialogAct()) {
+            const std::wstring next = user.empty() ? L"no act" : L"the dialog act \"" + user.describeNext() + L"\"";
+            host_.audit().record(L"a selection prompt found " + next + L" next: " + std::wstring(prompt));
+            return {EditorInput::Kind::Abandoned};
+        }
+        perform(user.take());
+    }
+}
+
+void Editor::perform(const PromptAnswer& act) {
+    Input& input = host_.input();
+    switch (act.kind) {
+    case PromptAnswer::Kind::Text: typeText(act.text); break;
+    case PromptAnswer::Kind::Enter: input.pressKey(VK_RETURN); break;
+    case PromptAnswer::Kind::Escape: input.pressKey(VK_ESCAPE); break;
+    case PromptAnswer::Kind::Pick: input.click(MouseButton::Left, screenPoint(act.position)); break;
+    case PromptAnswer::Kind::RightClick: {
+        const Viewport* current = currentViewport();
+        const RECT& at = (current != nullptr ? *current : viewports_.all().front()).pixels;
+        const ViewPosition middle{true, (at.left + at.right) / 2.0, (at.top + at.bottom) / 2.0, 0};
+        input.click(MouseButton::Right, screenPoint(middle));
+        break;
+    }
+    case PromptAnswer::Kind::Key:
+        if (act.control) input.keyDown(VK_CONTROL);
+        input.pressKey(act.virtualKey);
+        // The host takes the key while Ctrl is still down.
+        host_.windows().pumpAll();
+        if (act.control) input.keyUp(VK_CONTROL);
+        break;
+    case PromptAnswer::Kind::Move:
+    case PromptAnswer::Kind::Graphics: host_.cursor().perform(act); break;
+    }
+}
+
+// Typed as a person types: the host takes each key before the next one comes (and Shift is
+// still down when it takes a capital).
+void Editor::typeText(const std::wstring& text) {
+    Input& input = host_.input();
+    for (wchar_t c : text) {
+        const bool capital = c >= L'A' && c <= L'Z';
+        if (capital || (c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9') || c == L' ') {
+            if (capital) input.keyDown(VK_SHIFT);
+            input.pressKey(capital || c < L'a' ? c : c - L'a' + 'A');
+            host_.windows().pumpAll();
+            if (capital) input.keyUp(VK_SHIFT);
+        } else if (listening_) {
+            // A character without a key of its own goes straight to the command line.
+            pending_.push_back({EditorInput::Kind::Character, {}, c});
+        }
+    }
+    input.pressKey(VK_RETURN);
+}
+
+}  // namespace vexa::sim::editor

@@ -1,0 +1,22 @@
+#include "ordo/layers/layer_captions.h"
+
+namespace vexa::ordo {
+
+void putLayerCaptions(CWnd& dialog, const std::optional<std::vector<std::wstring>>& captions,
+                      std::initializer_list<int> slotControls) {
+    if (!captions) return;
+    std::size_t slot = 0;
+    for (int control : slotControls) {
+        if (slot >= captions->size()) break;
+        const std::wstring& text = (*captions)[slot++];
+        if (control == 0) dialog.SetWindowText(text);
+        else if (control > 0) dialog.SetDlgItemText(control, text);
+    }
+}
+
+std::wstring captionOr(const std::optional<std::vector<std::wstring>>& captions, std::size_t slot,
+                       std::wstring fallback) {
+    return captions && slot < captions->size() ? (*captions)[slot] : std::move(fallback);
+}
+
+}  // namespace vexa::ordo

@@ -1,0 +1,66 @@
+#include "ordo/layers/sw_lay_ipm.h"
+
+#include "acad/acedtrans.h"
+#include "acad/acedvports.h"
+#include "ordo/layers/sw_lay_geometry.h"
+
+namespace {
+
+constexpr std::uint16_t kBandColour = 141;
+
+AcDbObjectId continuousLinetype() {
+    AcDbDatabase* database = acdbHostApplicationServices()->workingDatabase();
+    AcDbLinetypeTable* table = nullptr;
+    if (database == nullptr || database->getLinetypeTable(table, AcDb::kForRead) != Acad::eOk) return {};
+    AcDbObjectId id;
+    table->getAt(L"CONTINUOUS", id);
+    table->close();
+    return id;
+}
+
+AcGeVector3d displayToWorld(const AcGeVector3d& direction) {
+    resbuf display{nullptr, RTSHORT, {}};
+    display.resval.rint = 2;
+    resbuf world{nullptr, RTSHORT, {}};
+    world.resval.rint = 0;
+    const ads_point in{direction.x, direction.y, direction.z};
+    ads_point out{0.0, 0.0, 0.0};
+    if (acedTrans(in, &display, &world, 1, out) != RTNORM) return direction;
+    return {out[0], out[1], out[2]};
+}
+
+}  // namespace
+
+swLayIPM::swLayIPM(const AcGePoint3d& basePoint) : basePoint_(basePoint), linetype_(continuousLinetype()) {}
+
+void swLayIPM::measureView() {
+    ads_point origin{0.0, 0.0, 0.0};
+    ads_point hundred{0.0, 0.0, 0.0};
+    acedCoordFromPixelToWorld(CPoint(0, 0), origin);
+    acedCoordFromPixelToWorld(CPoint(100, 0), hundred);
+    pixelSize_ = acutDistance(origin, hundred) / 100.0;
+    const vexa::ordo::ViewAxes axes =
+        vexa::ordo::viewAxes(displayToWorld(AcGeVector3d::kZAxis), displayToWorld(AcGeVector3d::kXAxis));
+    viewX_ = axes.x;
+    viewY_ = axes.y;
+    viewNormal_ = axes.normal;
+}
+
+Acad::ErrorStatus swLayIPM::monitorInputPoint(
+    bool&, ACHAR*&, AcGiViewportDraw* drawContext, AcApDocument*, bool pointComputed, int, const AcGePoint3d&,
+    const AcGePoint3d&, const AcGePoint3d&, const AcGePoint3d&, const AcGePoint3d&, AcDb::OsnapMask,
+    const AcArray<AcDbCustomOsnapMode*>&, AcDb::OsnapMask, const AcArray<AcDbCustomOsnapMode*>&,
+    const AcArray<AcDbObjectId>&, const AcArray<AcDbObjectIdArray>&, const AcArray<std::intptr_t>&,
+    const AcArray<AcDbObjectId>&, const AcArray<AcGeCurve3d*>&, const AcGePoint3d& computedPoint, const ACHAR*) {
+    if (!pointComputed || drawContext == nullptr) return Acad::eOk;
+    measureView();
+    const AcGePoint3d end = vexa::ordo::bandEnd(computedPoint, pixelSize_, {viewX_, viewY_, viewNormal_});
+    const double radius = vexa::ordo::bandMarkRadius(pixelSize_);
+    drawContext->subEntityTraits().setColor(kBandColour);
+    drawContext->subEntityTraits().setLineType(linetype_);
+    drawContext->geometry().circle(end, radius, viewNormal_);
+    drawContext->geometry().circle(basePoint_, radius, viewNormal_);
+    const AcGePoint3d band[] = {basePoint_, end};
+    drawContext->geometry().polyline(2, band);
+    return Acad::eOk;
+}
