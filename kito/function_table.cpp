@@ -26,7 +26,7 @@ constexpr frame::LispFunction table[] = {
     {L"Vexa-OSType", answerNil},
     {L"Vexa-Running", answerNil},
     {L"Vexa-VideoHelp", answerNil},
-    {L"Vexa-msgbox2", answerNil},
+    {L"Vexa-msgbox2", msgbox2},
     {L"Vexa-GetRemoteFile", answerNil},
     {L"Vexa-PixelToWorld", answerNil},
     {L"Vexa-WorldToPixel", answerNil},

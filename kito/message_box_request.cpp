@@ -1,7 +1,5 @@
 #include "kito/message_box_request.h"
 
-#include "frame/lisp_items.h"
-
 namespace vexa::kito {
 
 namespace {
@@ -10,11 +8,16 @@ constexpr UINT buttonGroupMask = 7;
 
 }  // namespace
 
+const ACHAR* messageTextOf(const std::vector<frame::Element>& items) {
+    return items.empty() ? nullptr : items[0].string();
+}
+
 std::optional<MessageBoxRequest> readMessageBoxRequest(const resbuf* args) {
     const std::vector<frame::Element> items = frame::elementsOf(args);
-    if (items.empty() || items[0].string() == nullptr) return std::nullopt;
+    const ACHAR* text = messageTextOf(items);
+    if (text == nullptr) return std::nullopt;
     MessageBoxRequest request;
-    request.text = items[0].string();
+    request.text = text;
     request.caption = L"Vexa 訊息";
     if (items.size() > 1) {
         if (items[1].node()->restype == RTNIL) request.caption = L"Vexa Message";

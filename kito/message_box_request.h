@@ -7,6 +7,7 @@
 #include <string>
 
 #include "acad/adscodes.h"
+#include "frame/lisp_items.h"
 #include "win/winuser.h"
 
 namespace vexa::kito {
@@ -19,6 +20,9 @@ struct MessageBoxRequest {
     bool withButtonTexts = false;
     std::array<std::wstring, 3> buttonTexts;
 };
+
+// The message text that both message-box functions take first; null when it is not a string.
+const ACHAR* messageTextOf(const std::vector<frame::Element>& items);
 
 // Null when the text or the caption is not as the usage text says.
 std::optional<MessageBoxRequest> readMessageBoxRequest(const resbuf* args);

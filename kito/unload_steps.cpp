@@ -3,6 +3,7 @@
 #include "kito/button_relabel_hook.h"
 #include "kito/esc_control.h"
 #include "kito/input_recorder.h"
+#include "kito/notice_window.h"
 #include "kito/selection/input_record.h"
 
 namespace vexa::kito {
@@ -13,6 +14,7 @@ void releaseProcessState() {
     resetRecorder();
     removeRelabelHook();
     resetInputRecord();
+    closeNotice();
 }
 
 }  // namespace vexa::kito

@@ -23,11 +23,19 @@ TEST_F(Frame, EveryDrawingGetsEveryFunctionUnderItsCode) {
     }
 }
 
-TEST_F(Frame, CodesDispatchToTheirTablePosition) {
+TEST_F(Frame, EveryNameIsDefinedUnderItsTablePosition) {
     for (const PluginTable& table : tables) load({table.plugin});
+    host.documents().openDocument(L"/drawings/second.dwg");
     for (const PluginTable& table : tables) {
-        for (const std::wstring& name : table.names) EXPECT_EQ(eval(L"(" + name + L")"), L"nil");
+        for (std::size_t code = 0; code < table.names.size(); ++code) {
+            EXPECT_EQ(host.registeredCode(table.names[code]), static_cast<short>(code)) << vexa::test::narrow(table.names[code]);
+        }
     }
+}
+
+TEST_F(Frame, AFunctionThatSetsNoResultGivesNil) {
+    load({"VexaDim"});
+    EXPECT_EQ(eval(L"(Vexa-DimSetupDlg)"), L"nil");
     EXPECT_TRUE(host.commandLine().failures().empty());
 }
 

@@ -144,7 +144,7 @@ void Host::defineFunction(std::wstring_view name, short code) {
     document->lisp().defineExternal(name, [this, target, code](const std::vector<lisp::ValuePtr>& arguments) {
         return callPlugin(*target, code, arguments);
     });
-    definitions_.push_back({document, module, std::wstring(name)});
+    definitions_.push_back({document, module, std::wstring(name), code});
 }
 
 lisp::ValuePtr Host::callPlugin(PluginModule& module, short code, const std::vector<lisp::ValuePtr>& arguments) {
@@ -156,6 +156,15 @@ lisp::ValuePtr Host::callPlugin(PluginModule& module, short code, const std::vec
     calls_.pop_back();
     auditSince(mark, module.name() + L" function " + std::to_wstring(code));
     return result;
+}
+
+std::optional<short> Host::registeredCode(std::wstring_view name) const {
+    for (const Definition& definition : definitions_) {
+        if (definition.document == documents_.current() && upperCase(definition.name) == upperCase(name)) {
+            return definition.code;
+        }
+    }
+    return std::nullopt;
 }
 
 int Host::functionCode() const { return calls_.empty() ? -1 : calls_.back().code; }

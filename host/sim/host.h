@@ -74,6 +74,8 @@ public:
     // The AutoLISP boundary as the plug-ins see it.
     void defineFunction(std::wstring_view name, short code);
     int functionCode() const;
+    // The code under which a plug-in defined a function in the current drawing.
+    std::optional<short> registeredCode(std::wstring_view name) const;
     resbuf* functionArguments() const;
     void setResult(lisp::ValuePtr result);
     int invoke(const resbuf* arguments, resbuf** result);
@@ -126,6 +128,7 @@ private:
         Document* document;
         const PluginModule* module;
         std::wstring name;
+        short code;
     };
 
     std::vector<PluginCall> calls_;

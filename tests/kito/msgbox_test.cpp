@@ -92,4 +92,12 @@ TEST_F(MessageBoxes, AFailedBoxLeavesNoHookToRelabelALaterWindow) {
     EXPECT_EQ(eval(L"(Vexa-msgbox \"y\")"), L"1");
 }
 
+TEST_F(MessageBoxes, ABoxNeverActivatedLeavesNoHook) {
+    // The box is refused activation, so the hook never sees HCBT_ACTIVATE and cannot remove itself.
+    host.windows().setActivationGate([](HWND window) { return GetDlgItem(window, IDOK) == nullptr; });
+    host.user().queue(DialogAct::answer(IDOK));
+    EXPECT_EQ(eval(L"(Vexa-msgbox \"x\" \"Vexa\" 0 \"Fine\")"), L"1");
+    EXPECT_EQ(input().hooks().count(WH_CBT), 0u);
+}
+
 }  // namespace

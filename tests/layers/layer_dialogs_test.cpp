@@ -22,6 +22,9 @@ constexpr const wchar_t* productCommands = LR"(
 (defun c:Vexa-FlashColor (n) (record "Flash" (list n)) '((0 195 0 0 1) (1 195 0 0 2) (2 195 0 0 3)))
 (defun c:Vexa-Layer-SN () (record "SN" nil) *sn-answer*)
 (defun c:Vexa-Layer-SN-W (g s) (record "SN-W" (list g s)) nil)
+(defun calls-of (name / found)
+  (foreach call *calls* (if (= (car call) name) (setq found (append found (list call)))))
+  found)
 )";
 
 class LayerDialogs : public HostTest {
@@ -98,8 +101,8 @@ TEST_F(LayerDialogs, NewSendsTheRowsAndTheManagerSelectsTheLayerMade) {
         EXPECT_EQ(dialog.selectedText(IDC_ROW_COLOR_BASE + 3), L"255,128,0");
         EXPECT_EQ(dialog.selectedText(IDC_ROW_LINETYPE_BASE + 5), L"CENTER");
     });
-    queue(DialogAct::click(IDC_ROW_DES));
     queue(DialogAct::click(IDC_ROW_TOGGLE));
+    queue(DialogAct::click(IDC_ROW_DES));
     queue(DialogAct::replaceText(IDC_ROW_NAME_BASE + 4, L"^BOLT"));
     queue(DialogAct::replaceText(IDC_ROW_MAIN_NAME, L"L009"));
     queue(DialogAct::click(IDC_ROW_LARGE_OK));
@@ -139,7 +142,7 @@ TEST_F(LayerDialogs, NewDataWithoutRowsTwoAndThreeDisablesBothButtonsAndSendsEmp
     inspect([](DialogView& dialog) { EXPECT_EQ(dialog.items(IDC_MAN_LIST), std::vector<std::wstring>{L"A"}); });
     queue(DialogAct::click(IDCANCEL));
     eval(L"(Vexa-dxOrdoMan '(0 (1 \"A\")))");
-    EXPECT_EQ(eval(L"(nth 2 (cadr (nth 1 *calls*)))"), L"(2 \"\" (195 0 0 1) \"CONTINUOUS\")");
+    EXPECT_EQ(eval(L"(nth 2 (cadr (nth 1 *calls*)))"), L"(2 \"\" (195 0 0 253) \"CONTINUOUS\")");
 }
 
 TEST_F(LayerDialogs, NewRefusesAnEmptyMainNameWithTheCallersMessage) {
@@ -174,7 +177,7 @@ TEST_F(LayerDialogs, TheColorButtonCountsItsPressesPerOpening) {
     queue(DialogAct::click(IDCANCEL));
     queue(DialogAct::click(IDCANCEL));
     eval(L"(Vexa-dxOrdoMan '(0 (1 \"A\")))");
-    EXPECT_EQ(eval(L"(mapcar 'cadr (vl-remove-if-not '(lambda (c) (= (car c) \"Flash\")) *calls*))"), L"(1 2 3 1)");
+    EXPECT_EQ(eval(L"(mapcar 'cadr (calls-of \"Flash\"))"), L"(1 2 3 1)");
 }
 
 TEST_F(LayerDialogs, TheDialogOpensSmallAndTheToggleTwiceKeepsItsSizeAndPosition) {
@@ -258,7 +261,7 @@ TEST_F(LayerDialogs, SeriesCodeRefusesAGroupWithoutSerialNumberAndSendsTheFixedC
     queue(DialogAct::click(IDOK));
     queue(DialogAct::click(IDCANCEL));
     eval(L"(Vexa-dxOrdoMan '(0 (1 \"A\")))");
-    EXPECT_EQ(eval(L"(vl-remove-if-not '(lambda (c) (= (car c) \"SN-W\")) *calls*)"), L"((\"SN-W\" 0 0) (\"SN-W\" 2 1))");
+    EXPECT_EQ(eval(L"(calls-of \"SN-W\")"), L"((\"SN-W\" 0 0) (\"SN-W\" 2 1))");
 }
 
 TEST_F(LayerDialogs, SeriesCodeWithoutCaptionsShowsTheResourceTextsAndAFailedCallShowsNothing) {
