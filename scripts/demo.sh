@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The main job: runs the shipped walk-through in the host simulator.
+# The main job: the layer system's walk-through in the host simulator.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
 cd examples
-exec ../build/sanitize/bin/vexa-cad --user frame-tour.user frame-tour.lsp 'C:\Vexa\Parts\Cover.dwg' 'C:\Vexa\Parts\Housing.dwg'
+exec ../build/sanitize/bin/vexa-cad --user layer-walkthrough.user layer-walkthrough.lsp
