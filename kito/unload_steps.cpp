@@ -14,7 +14,6 @@ void releaseProcessState() {
     resetRecorder();
     removeRelabelHook();
     resetInputRecord();
-    closeNotice();
 }
 
 }  // namespace vexa::kito

@@ -8,7 +8,7 @@
 #include "lisp/dynamic_binding.h"
 #include "lisp/printer.h"
 #include "lisp/reader.h"
-#include "lisp/special_forms.h"
+#include "lisp/core_forms.h"
 #include "lisp/stack_guard.h"
 
 namespace vexa::sim::lisp {

@@ -38,23 +38,14 @@ public:
                 return copyText(displayed(), wParam, lParam);
             case WM_GETTEXTLENGTH:
                 return static_cast<LRESULT>(displayed().size());
-            case CB_ADDSTRING: {
-                const int index = list_.add(text());
-                if (current_ >= index) ++current_;
-                return index;
-            }
+            case CB_ADDSTRING:
+                return list_.add(text(), current_);
             case CB_INSERTSTRING: {
-                const int index = list_.insert(indexArg(wParam), text());
-                if (index >= 0 && current_ >= index) ++current_;
+                const int index = list_.insert(indexArg(wParam), text(), current_);
                 return index < 0 ? CB_ERR : index;
             }
-            case CB_DELETESTRING: {
-                const int index = indexArg(wParam);
-                if (!list_.remove(index)) return CB_ERR;
-                if (current_ == index) current_ = -1;
-                else if (current_ > index) --current_;
-                return list_.count();
-            }
+            case CB_DELETESTRING:
+                return list_.remove(indexArg(wParam), current_) ? list_.count() : CB_ERR;
             case CB_RESETCONTENT:
                 list_.items.clear();
                 current_ = -1;

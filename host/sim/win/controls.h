@@ -111,10 +111,11 @@ public:
     Items items;
     bool sorted = false;
 
-    // Adds in sorted place (binary search) or at the end; returns the index.
-    int add(std::wstring text);
-    int insert(int index, std::wstring text);
-    bool remove(int index);
+    // Adds in sorted place (binary search) or at the end; returns the index. Adding, inserting
+    // and removing keep `current`, the control's selected index, on its entry.
+    int add(std::wstring text, int& current);
+    int insert(int index, std::wstring text, int& current);
+    bool remove(int index, int& current);
     // Case-insensitive prefix search starting after `after` and wrapping (-1: from the top).
     int findPrefix(int after, std::wstring_view prefix) const;
     int findExact(int after, std::wstring_view text) const;

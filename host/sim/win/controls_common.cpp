@@ -169,8 +169,16 @@ bool EditBuffer::key(WPARAM virtualKey, bool shift) {
     }
 }
 
-int StringList::add(std::wstring text) {
-    if (!sorted) return insert(-1, std::move(text));
+namespace {
+
+void keepAfterInsert(int index, int& current) {
+    if (index >= 0 && current >= index) ++current;
+}
+
+}  // namespace
+
+int StringList::add(std::wstring text, int& current) {
+    if (!sorted) return insert(-1, std::move(text), current);
     // Binary search for the place after every entry that sorts equal or lower.
     std::size_t low = 0;
     std::size_t high = items.size();
@@ -180,22 +188,27 @@ int StringList::add(std::wstring text) {
         else low = middle + 1;
     }
     items.insert(low, Item{std::move(text)});
+    keepAfterInsert(static_cast<int>(low), current);
     return static_cast<int>(low);
 }
 
-int StringList::insert(int index, std::wstring text) {
+int StringList::insert(int index, std::wstring text, int& current) {
     if (index == -1 || index == count()) {
         items.insert(items.size(), Item{std::move(text)});
+        keepAfterInsert(count() - 1, current);
         return count() - 1;
     }
     if (!valid(index)) return -1;
     items.insert(static_cast<std::size_t>(index), Item{std::move(text)});
+    keepAfterInsert(index, current);
     return index;
 }
 
-bool StringList::remove(int index) {
+bool StringList::remove(int index, int& current) {
     if (!valid(index)) return false;
     items.erase(static_cast<std::size_t>(index));
+    if (current == index) current = -1;
+    else if (current > index) --current;
     return true;
 }
 

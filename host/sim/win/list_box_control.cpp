@@ -20,23 +20,14 @@ public:
                 return 0;
             case WM_GETDLGCODE:
                 return DLGC_WANTARROWS | DLGC_WANTCHARS;
-            case LB_ADDSTRING: {
-                const int index = list_.add(text());
-                if (current_ >= index) ++current_;
-                return index;
-            }
+            case LB_ADDSTRING:
+                return list_.add(text(), current_);
             case LB_INSERTSTRING: {
-                const int index = list_.insert(indexArg(wParam), text());
-                if (index >= 0 && current_ >= index) ++current_;
+                const int index = list_.insert(indexArg(wParam), text(), current_);
                 return index < 0 ? LB_ERR : index;
             }
-            case LB_DELETESTRING: {
-                const int index = indexArg(wParam);
-                if (!list_.remove(index)) return LB_ERR;
-                if (current_ == index) current_ = -1;
-                else if (current_ > index) --current_;
-                return list_.count();
-            }
+            case LB_DELETESTRING:
+                return list_.remove(indexArg(wParam), current_) ? list_.count() : LB_ERR;
             case LB_RESETCONTENT:
                 list_.items.clear();
                 current_ = -1;

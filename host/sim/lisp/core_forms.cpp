@@ -1,4 +1,4 @@
-#include "lisp/special_forms.h"
+#include "lisp/core_forms.h"
 
 #include <unordered_map>
 #include <vector>
