@@ -32,6 +32,7 @@ int relabelledMessageBox(HWND owner, const std::wstring& text, const std::wstrin
     removeRelabelHook();
     relabelHook = SetWindowsHookExW(WH_CBT, relabelButtons, nullptr, GetCurrentThreadId());
     const int result = MessageBoxW(owner, text.c_str(), caption.c_str(), type);
+    removeRelabelHook();
     return result;
 }
 

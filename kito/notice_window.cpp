@@ -14,7 +14,7 @@ std::unique_ptr<BlankDlg> notice;
 
 // A window destroyed behind our back (its owner closed, the host tore it down) counts as closed,
 // so the next call opens a fresh one rather than showing a dead handle.
-bool noticeOpen() { return notice != nullptr; }
+bool noticeOpen() { return notice != nullptr && notice->GetSafeHwnd() != nullptr; }
 
 }  // namespace
 

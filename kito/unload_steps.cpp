@@ -14,6 +14,7 @@ void releaseProcessState() {
     resetRecorder();
     removeRelabelHook();
     resetInputRecord();
+    closeNotice();
 }
 
 }  // namespace vexa::kito
