@@ -2,6 +2,7 @@
 
 #include "frame/lisp_items.h"
 #include "frame/product_call.h"
+#include "ordo/layers/product_commands.h"
 #include "ordo/layers/OrdoMnEDIT.h"
 #include "ordo/layers/OrdoMnNEW.h"
 #include "ordo/layers/OrdoMnSN.h"
@@ -58,7 +59,7 @@ void OrdoMan::deleteEntry(const std::wstring& name) {
 void OrdoMan::onNew() {
     vexa::frame::ListBuilder argument;
     argument.string(mainLayer_);
-    const auto answer = vexa::frame::callProduct(L"C:Vexa-Layer-NEW", argument);
+    const auto answer = vexa::frame::callProduct(vexa::ordo::product::kNewLayer, argument);
     if (!answer) return;
     const std::wstring made = vexa::ordo::runNewLayerDialog(answer->get(), this);
     if (made.empty()) return;
@@ -69,7 +70,7 @@ void OrdoMan::onNew() {
 void OrdoMan::onEdit() {
     vexa::frame::ListBuilder argument;
     argument.string(mainLayer_);
-    const auto answer = vexa::frame::callProduct(L"C:Vexa-Layer-EDIT", argument);
+    const auto answer = vexa::frame::callProduct(vexa::ordo::product::kEditLayer, argument);
     if (!answer) return;
     const std::wstring renamed = vexa::ordo::runEditLayerDialog(answer->get(), this);
     if (renamed.empty()) return;
@@ -79,7 +80,7 @@ void OrdoMan::onEdit() {
 }
 
 void OrdoMan::onPurge() {
-    const auto answer = vexa::frame::callProduct(L"C:Vexa-Layer-Purge");
+    const auto answer = vexa::frame::callProduct(vexa::ordo::product::kPurgeLayers);
     if (!answer) return;
     for (const vexa::frame::Element& item : vexa::ordo::answerItems(answer->get())) {
         const ACHAR* purged = item.string();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "frame/product_call.h"
+#include "ordo/layers/product_commands.h"
 #include "ordo/layers/answer_items.h"
 #include "frame/resource_scope.h"
 #include "ordo/layers/layer_manager_resource.h"
@@ -22,7 +23,7 @@ OrdoMnEDIT::OrdoMnEDIT(vexa::ordo::SeriesRows series)
 void OrdoMnEDIT::sendRows() {
     vexa::frame::ListBuilder rows;
     vexa::ordo::appendRowsSent(rows, rowsOut(), vexa::ordo::SeriesDialog::EditLayer, {});
-    const auto answer = vexa::frame::callProduct(L"C:Vexa-Layer-EDIT-W", rows);
+    const auto answer = vexa::frame::callProduct(vexa::ordo::product::kChangeLayers, rows);
     if (!answer || !*answer) return;
     const std::vector<vexa::frame::Element> items = vexa::frame::elementsOf(answer->get());
     // The answer is the main layer's new name, or a list that begins with it.

@@ -1,6 +1,7 @@
 #include "ordo/layers/OrdoMnNEW.h"
 
 #include "frame/product_call.h"
+#include "ordo/layers/product_commands.h"
 #include "frame/resource_scope.h"
 #include "ordo/layers/answer_items.h"
 #include "ordo/layers/layer_manager_resource.h"
@@ -28,7 +29,7 @@ bool OrdoMnNEW::acceptable() {
 void OrdoMnNEW::sendRows() {
     vexa::frame::ListBuilder rows;
     vexa::ordo::appendRowsSent(rows, rowsOut(), vexa::ordo::SeriesDialog::NewLayer, series().rows[0].name);
-    const auto answer = vexa::frame::callProduct(L"C:Vexa-Layer-NEW-W", rows);
+    const auto answer = vexa::frame::callProduct(vexa::ordo::product::kMakeLayers, rows);
     if (answer && *answer) setResult(mainName());
 }
 

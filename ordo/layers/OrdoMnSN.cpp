@@ -1,6 +1,7 @@
 #include "ordo/layers/OrdoMnSN.h"
 
 #include "frame/product_call.h"
+#include "ordo/layers/product_commands.h"
 #include "frame/resource_scope.h"
 #include "ordo/layers/layer_captions.h"
 #include "ordo/layers/layer_manager_resource.h"
@@ -43,7 +44,7 @@ void OrdoMnSN::OnOK() {
 namespace vexa::ordo {
 
 void editSeriesCode(CWnd* parent) {
-    const std::optional<frame::ProductAnswer> answer = frame::callProduct(L"C:Vexa-Layer-SN");
+    const std::optional<frame::ProductAnswer> answer = frame::callProduct(product::kSeriesCode);
     if (!answer || !*answer) return;
     const SeriesCode code = readSeriesCode(answer->get());
     frame::PluginResources resources;
@@ -52,7 +53,7 @@ void editSeriesCode(CWnd* parent) {
     if (dialog.DoModal() != IDOK) return;
     frame::ListBuilder lengths;
     lengths.integer(static_cast<short>(dialog.groupLength())).integer(static_cast<short>(dialog.serialLength()));
-    frame::callProduct(L"C:Vexa-Layer-SN-W", lengths);
+    frame::callProduct(product::kWriteSeriesCode, lengths);
 }
 
 }  // namespace vexa::ordo

@@ -2,6 +2,7 @@
 
 #include "frame/colour_quad.h"
 #include "frame/product_call.h"
+#include "ordo/layers/product_commands.h"
 #include "ordo/layers/layer_captions.h"
 #include "ordo/layers/layer_manager_resource.h"
 
@@ -120,7 +121,7 @@ void SeriesLayerDialog::toggleSuffix(int row, const wchar_t* suffix, int button)
 void SeriesLayerDialog::flashColours() {
     frame::ListBuilder counter;
     counter.integer(++colourPresses_);
-    const auto answer = frame::callProduct(L"C:Vexa-FlashColor", counter);
+    const auto answer = frame::callProduct(product::kFlashColour, counter);
     if (!answer) return;
     readFlashColours(answer->get(), flashColours_);
     for (int row = 1; row <= 3; ++row) {
