@@ -52,30 +52,17 @@ public:
                 edit_.setText(L"");
                 return CB_OKAY;
             case CB_INITSTORAGE:
-                list_.items.reserve(list_.items.size() + wParam);
-                return static_cast<LRESULT>(list_.items.capacity());
+                return list_.reserve(wParam);
             case CB_GETCOUNT:
                 return list_.count();
-            case CB_GETLBTEXT: {
-                const int index = indexArg(wParam);
-                if (!list_.valid(index) || lParam == 0) return CB_ERR;
-                const std::wstring& item = list_.items[static_cast<std::size_t>(index)].text;
-                return copyText(item, item.size() + 1, lParam);
-            }
-            case CB_GETLBTEXTLEN: {
-                const int index = indexArg(wParam);
-                return list_.valid(index) ? static_cast<LRESULT>(list_.items[static_cast<std::size_t>(index)].text.size()) : CB_ERR;
-            }
-            case CB_SETITEMDATA: {
-                const int index = indexArg(wParam);
-                if (!list_.valid(index)) return CB_ERR;
-                list_.items[static_cast<std::size_t>(index)].data = lParam;
-                return TRUE;
-            }
-            case CB_GETITEMDATA: {
-                const int index = indexArg(wParam);
-                return list_.valid(index) ? list_.items[static_cast<std::size_t>(index)].data : CB_ERR;
-            }
+            case CB_GETLBTEXT:
+                return list_.copyItemText(indexArg(wParam), lParam);
+            case CB_GETLBTEXTLEN:
+                return list_.itemTextLength(indexArg(wParam));
+            case CB_SETITEMDATA:
+                return list_.setItemData(indexArg(wParam), lParam);
+            case CB_GETITEMDATA:
+                return list_.itemData(indexArg(wParam));
             case CB_FINDSTRING:
                 return orError(list_.findPrefix(indexArg(wParam), text()));
             case CB_FINDSTRINGEXACT:

@@ -121,6 +121,12 @@ public:
     int findExact(int after, std::wstring_view text) const;
     int count() const { return static_cast<int>(items.size()); }
     bool valid(int index) const { return index >= 0 && index < count(); }
+    // The item messages list boxes and combo boxes answer alike; -1 (LB_ERR, CB_ERR) for a bad index.
+    LRESULT reserve(WPARAM more);
+    LRESULT copyItemText(int index, LPARAM buffer) const;
+    LRESULT itemTextLength(int index) const;
+    LRESULT setItemData(int index, LPARAM data);
+    LRESULT itemData(int index) const;
 };
 
 }  // namespace vexa::sim::win

@@ -212,6 +212,31 @@ bool StringList::remove(int index, int& current) {
     return true;
 }
 
+LRESULT StringList::reserve(WPARAM more) {
+    items.reserve(items.size() + more);
+    return static_cast<LRESULT>(items.capacity());
+}
+
+LRESULT StringList::copyItemText(int index, LPARAM buffer) const {
+    if (!valid(index) || buffer == 0) return -1;
+    const std::wstring& text = items[static_cast<std::size_t>(index)].text;
+    return copyText(text, text.size() + 1, buffer);
+}
+
+LRESULT StringList::itemTextLength(int index) const {
+    return valid(index) ? static_cast<LRESULT>(items[static_cast<std::size_t>(index)].text.size()) : -1;
+}
+
+LRESULT StringList::setItemData(int index, LPARAM data) {
+    if (!valid(index)) return -1;
+    items[static_cast<std::size_t>(index)].data = data;
+    return TRUE;
+}
+
+LRESULT StringList::itemData(int index) const {
+    return valid(index) ? items[static_cast<std::size_t>(index)].data : -1;
+}
+
 int StringList::findPrefix(int after, std::wstring_view prefix) const {
     const int n = count();
     if (n == 0) return -1;

@@ -34,20 +34,13 @@ public:
                 top_ = 0;
                 return 0;
             case LB_INITSTORAGE:
-                list_.items.reserve(list_.items.size() + wParam);
-                return static_cast<LRESULT>(list_.items.capacity());
+                return list_.reserve(wParam);
             case LB_GETCOUNT:
                 return list_.count();
-            case LB_GETTEXT: {
-                const int index = indexArg(wParam);
-                if (!list_.valid(index) || lParam == 0) return LB_ERR;
-                const std::wstring& item = list_.items[static_cast<std::size_t>(index)].text;
-                return copyText(item, item.size() + 1, lParam);
-            }
-            case LB_GETTEXTLEN: {
-                const int index = indexArg(wParam);
-                return list_.valid(index) ? static_cast<LRESULT>(list_.items[static_cast<std::size_t>(index)].text.size()) : LB_ERR;
-            }
+            case LB_GETTEXT:
+                return list_.copyItemText(indexArg(wParam), lParam);
+            case LB_GETTEXTLEN:
+                return list_.itemTextLength(indexArg(wParam));
             case LB_SETCURSEL: {
                 // Programmatic selection sends no LBN_SELCHANGE; -1 clears and still answers LB_ERR.
                 if (multiple) return LB_ERR;
@@ -72,16 +65,10 @@ public:
                 if (index >= 0) current_ = index;
                 return orError(index);
             }
-            case LB_SETITEMDATA: {
-                const int index = indexArg(wParam);
-                if (!list_.valid(index)) return LB_ERR;
-                list_.items[static_cast<std::size_t>(index)].data = lParam;
-                return TRUE;
-            }
-            case LB_GETITEMDATA: {
-                const int index = indexArg(wParam);
-                return list_.valid(index) ? list_.items[static_cast<std::size_t>(index)].data : LB_ERR;
-            }
+            case LB_SETITEMDATA:
+                return list_.setItemData(indexArg(wParam), lParam);
+            case LB_GETITEMDATA:
+                return list_.itemData(indexArg(wParam));
             case LB_SETSEL: {
                 if (!multiple) return LB_ERR;
                 const int index = static_cast<int>(lParam);
