@@ -27,6 +27,7 @@ BOOL mkSolid::OnInitDialog() {
     modeSlider_.SetPos(options_.mode);
     modeSlider_.Invalidate();
     enableCheckItems();
+    helpButton_.AutoLoad(IDC_HELP_BUTTON, this);
     const std::vector<std::wstring>& captions = options_.captions;
     showCaptions(*this, captions,
                  {{IDC_SOLID_GROUP, 1},

@@ -23,6 +23,7 @@ private:
 
     ModelOptions& options_;
     CSliderCtrl modeSlider_;
+    CBitmapButton helpButton_;
     std::wstring helpCaption_;
     std::wstring helpText_;
 };

@@ -189,7 +189,11 @@ TEST_F(ViewsDialogs, ModelSliderAndViewsCheckActAtOnce) {
 }
 
 TEST_F(ViewsDialogs, ModelHelpButtonShowsTheHelpMessage) {
-    look([](DialogView& dialog) { EXPECT_EQ(dialog.text(IDC_HELP_BUTTON), L"?"); });
+    look([](DialogView& dialog) {
+        EXPECT_EQ(dialog.text(IDC_HELP_BUTTON), L"?");
+        // The face comes from the bitmap its resource text "QMARK" names.
+        EXPECT_NE(SendMessageW(dialog.control(IDC_HELP_BUTTON), BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+    });
     click(IDC_HELP_BUTTON);
     look([](DialogView& box) {
         EXPECT_TRUE(box.isMessageBox());

@@ -172,6 +172,20 @@ public:
     HBITMAP GetBitmap() const;
 };
 
+// A button drawn with bitmaps named after its text: TEXT + "U" (up) and TEXT + "D" (down).
+class CBitmapButton : public CButton {
+public:
+    BOOL LoadBitmaps(LPCWSTR up, LPCWSTR down = nullptr);
+    // Subclasses the dialog's button and loads the bitmaps its text names.
+    BOOL AutoLoad(UINT id, CWnd* parent);
+    HBITMAP upBitmap() const { return up_; }
+    HBITMAP downBitmap() const { return down_; }
+
+private:
+    HBITMAP up_ = nullptr;
+    HBITMAP down_ = nullptr;
+};
+
 class CEdit : public CWnd {
 public:
     void SetSel(int start, int end, BOOL noScroll = FALSE);

@@ -527,6 +527,8 @@ HWND CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND owner, DL
 BOOL EndDialog(HWND dialog, INT_PTR result);
 LRESULT DefDlgProcW(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int maxCount);
+// A bitmap resource of the module by name or MAKEINTRESOURCEW id; null when it has none.
+HBITMAP LoadBitmapW(HINSTANCE instance, LPCWSTR name);
 
 // The simulated clock and timers.
 DWORD GetTickCount();

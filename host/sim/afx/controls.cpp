@@ -17,6 +17,19 @@ UINT CButton::GetState() const { return static_cast<UINT>(SendMessage(BM_GETSTAT
 void CButton::SetState(BOOL highlight) { SendMessage(BM_SETSTATE, static_cast<WPARAM>(highlight)); }
 UINT CButton::GetButtonStyle() const { return static_cast<UINT>(GetStyle() & 0xFFFF); }
 void CButton::SetButtonStyle(UINT style, BOOL redraw) { SendMessage(BM_SETSTYLE, style, redraw); }
+BOOL CBitmapButton::LoadBitmaps(LPCWSTR up, LPCWSTR down) {
+    up_ = up ? LoadBitmapW(AfxGetResourceHandle(), up) : nullptr;
+    down_ = down ? LoadBitmapW(AfxGetResourceHandle(), down) : nullptr;
+    if (up_ != nullptr && m_hWnd != nullptr) SetBitmap(up_);
+    return up_ != nullptr;
+}
+
+BOOL CBitmapButton::AutoLoad(UINT id, CWnd* parent) {
+    if (!SubclassDlgItem(id, parent)) return FALSE;
+    const std::wstring name = GetWindowText();
+    return LoadBitmaps((name + L"U").c_str(), (name + L"D").c_str());
+}
+
 HBITMAP CButton::SetBitmap(HBITMAP bitmap) { return reinterpret_cast<HBITMAP>(SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap))); }
 HBITMAP CButton::GetBitmap() const { return reinterpret_cast<HBITMAP>(SendMessage(BM_GETIMAGE, IMAGE_BITMAP, 0)); }
 

@@ -1,6 +1,7 @@
 // The Windows user-interface API on the simulated window system of the current host.
 #include "win/commctrl.h"
 #include "sim/host.h"
+#include "sim/system_variables.h"
 #include "sim/win/controls.h"
 
 using vexa::sim::win::WindowSystem;
@@ -349,6 +350,18 @@ HWND CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND owner, DL
 }
 
 BOOL EndDialog(HWND dialog, INT_PTR result) { return ws() && ws()->endDialog(dialog, result); }
+
+HBITMAP LoadBitmapW(HINSTANCE instance, LPCWSTR name) {
+    if (ws() == nullptr || name == nullptr) return nullptr;
+    using vexa::sim::win::ResourceId;
+    // The resource compiler stores names in capitals.
+    const ResourceId id = IS_INTRESOURCE(name)
+                              ? ResourceId::of(static_cast<WORD>(reinterpret_cast<std::uintptr_t>(name)))
+                              : ResourceId::of(vexa::sim::upperCase(name));
+    const auto bytes = ws()->resources().find(instance, ResourceId::of(vexa::sim::win::RT_BITMAP_ID), id);
+    // The handle is the bitmap's data, which lives as long as its module.
+    return bytes ? reinterpret_cast<HBITMAP>(const_cast<std::uint8_t*>(bytes->data())) : nullptr;
+}
 
 int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int maxCount) {
     if (ws() == nullptr || buffer == nullptr) return 0;
