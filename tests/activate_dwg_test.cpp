@@ -51,6 +51,14 @@ TEST_F(ActivateDwg, RunsTransparentlyInsideAWaitingPrompt) {
     EXPECT_EQ(host.documents().current(), second);
 }
 
+TEST_F(ActivateDwg, AnUnknownTransparentNameIsReportedAndThePromptGoesOn) {
+    type(L"'NoSuchCommand");
+    type(L"done");
+    EXPECT_EQ(eval(L"(getstring \"Name: \")"), L"\"done\"");
+    EXPECT_NE(host.commandLine().takeNew().find(L"Unknown command \"NOSUCHCOMMAND\""), std::wstring::npos);
+    EXPECT_EQ(host.documents().current(), first);
+}
+
 TEST_F(ActivateDwg, AScriptGoesOnInTheActivatedDrawing) {
     eval(L"(setq where \"first\")");
     EXPECT_EQ(eval(L"(command \"VexaActivateDWG\" \"/work/Drawings/Pump Housing.dwg\") (setq where \"second\")"),
