@@ -1,6 +1,6 @@
 // The simulated window system: control behaviour, dialogs from compiled templates, DDX,
 // message boxes and the scripted user.
-#include <chrono>
+#include <ctime>
 
 #include "acad/acui.h"
 #include "sim/user_script.h"
@@ -95,13 +95,14 @@ TEST_F(WindowsTest, SortedListBoxPlacesAddedItemsAndPrefixSearchWraps) {
 
 TEST_F(WindowsTest, SortedListBoxTakesTwentyThousandItemsQuickly) {
     HWND list = child(L"ListBox", LBS_SORT, 7);
-    const auto start = std::chrono::steady_clock::now();
+    // Processor time, so a busy machine does not fail the test; a quadratic insert takes minutes.
+    const std::clock_t start = std::clock();
     for (int i = 0; i < 20000; ++i) {
         const std::wstring name = L"Layer-" + std::to_wstring((i * 7919) % 20000);
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     }
     EXPECT_EQ(SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"layer-0")), 0);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_LT(static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC, 10.0);
 }
 
 TEST_F(WindowsTest, NumberEditRefusesOtherCharactersAndSetTextSendsChange) {
