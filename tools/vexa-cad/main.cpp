@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "lisp/utf8.h"
 #include "sim/host.h"
 #include "sim/user_script.h"
 
@@ -24,41 +25,11 @@ std::wstring readWide(const std::filesystem::path& path) {
     if (!in) throw std::runtime_error("cannot read " + path.string());
     std::stringstream bytes;
     bytes << in.rdbuf();
-    const std::string text = bytes.str();
-    std::wstring wide;
-    // UTF-8 to code points; scripts carry the product's Chinese texts.
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-        char32_t point = extra == 0 ? c : c & (0x3F >> extra);
-        for (int k = 1; k <= extra && i + k < text.size(); ++k) point = (point << 6) | (text[i + k] & 0x3F);
-        wide += static_cast<wchar_t>(point);
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return wide;
+    return vexa::sim::lisp::decodeUtf8(bytes.str());
 }
 
 void writeUtf8(std::wstring_view text) {
-    std::string out;
-    for (wchar_t w : text) {
-        const auto c = static_cast<char32_t>(w);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    std::cout << out << std::flush;
+    std::cout << vexa::sim::lisp::encodeUtf8(text) << std::flush;
 }
 
 // Drawings are simulated: a Windows path such as C:\Parts\Housing.dwg is kept as written.

@@ -6,22 +6,10 @@
 #include "lisp/builtins.h"
 #include "lisp/interpreter.h"
 #include "lisp/printer.h"
+#include "lisp/utf8.h"
 
 namespace vexa::sim::lisp {
 namespace {
-
-std::wstring decodeUtf8(const std::string& bytes) {
-    std::wstring text;
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-        char32_t point = extra == 0 ? lead : lead & (0x3F >> extra);
-        for (int k = 1; k <= extra && i + k < bytes.size(); ++k) point = (point << 6) | (bytes[i + k] & 0x3F);
-        text += static_cast<wchar_t>(point);
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return text;
-}
 
 // The host adds ".lsp" to a name given without an extension.
 std::string fileNameOf(const std::wstring& name) {
