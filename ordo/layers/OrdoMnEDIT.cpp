@@ -25,15 +25,9 @@ void OrdoMnEDIT::sendRows() {
     vexa::ordo::appendRowsSent(rows, rowsOut(), vexa::ordo::SeriesDialog::EditLayer, {});
     const auto answer = vexa::frame::callProduct(vexa::ordo::product::kChangeLayers, rows);
     if (!answer || !*answer) return;
-    const std::vector<vexa::frame::Element> items = vexa::frame::elementsOf(answer->get());
     // The answer is the main layer's new name, or a list that begins with it.
-    const vexa::frame::Element* first = items.empty() ? nullptr : &items.front();
-    std::vector<vexa::frame::Element> inner;
-    if (first != nullptr && first->isList()) {
-        inner = first->children();
-        first = inner.empty() ? nullptr : &inner.front();
-    }
-    if (first != nullptr && first->string() != nullptr) setResult(first->string());
+    const std::vector<vexa::frame::Element> items = vexa::ordo::answerItems(answer->get());
+    if (!items.empty() && items.front().string() != nullptr) setResult(items.front().string());
 }
 
 namespace vexa::ordo {
