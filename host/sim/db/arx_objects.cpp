@@ -3,6 +3,7 @@
 
 #include "acad/dbmain.h"
 #include "db/database.h"
+#include "sim/fault_points.h"
 #include "sim/host.h"
 
 using vexa::sim::db::Database;
@@ -402,6 +403,7 @@ Acad::ErrorStatus acdbOpenObject(AcDbObject*& object, AcDbObjectId id, AcDb::Ope
     Database* database = simDatabase(id);
     if (id.isNull() || database == nullptr) return Acad::eNullObjectId;
     if (mode != AcDb::kForRead && mode != AcDb::kForWrite) return Acad::eInvalidInput;
+    if (vexa::sim::serviceFails(L"acdbOpenObject")) return Acad::eWasOpenForWrite;
     const Entity* entity = database->findEntity(id.asOldId());
     if (entity != nullptr && entity->erased && !openErased) return Acad::eWasErased;
     if (const Acad::ErrorStatus status = database->beginOpen(id.asOldId(), mode); status != Acad::eOk) return status;

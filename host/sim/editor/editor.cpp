@@ -123,6 +123,14 @@ POINT Editor::screenPoint(const ViewPosition& position) const {
 }
 
 EditorInput Editor::nextInput(std::wstring_view prompt) {
+    // A prompt is the host's own loop, also while a dialog waits hidden behind it.
+    win::WindowSystem& windows = host_.windows();
+    const bool outerLoop = windows.setHostLoop(true);
+    struct Restore {
+        win::WindowSystem& windows;
+        bool outer;
+        ~Restore() { windows.setHostLoop(outer); }
+    } restore{windows, outerLoop};
     for (;;) {
         if (!pending_.empty()) {
             const EditorInput input = pending_.front();

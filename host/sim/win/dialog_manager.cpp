@@ -134,6 +134,7 @@ INT_PTR WindowSystem::runModal(HWND dialog) {
     const bool disableOwner = owner != nullptr && enabled(owner);
     if (disableOwner) enable(owner, false);
     modal_.push_back(dialog);
+    const bool outerLoop = setHostLoop(false);
     if (!window->dialogEnded) {
         show(dialog, SW_SHOWNORMAL);
         // The focus goes where the dialog manager put it at initialisation (or stays where the
@@ -177,6 +178,7 @@ INT_PTR WindowSystem::runModal(HWND dialog) {
             performAct(*this, dialog, user.takeDialogAct());
         }
     }
+    setHostLoop(outerLoop);
     std::erase(modal_, dialog);
     const INT_PTR result = exists(dialog) ? find(dialog)->dialogResult : -1;
     if (disableOwner && exists(owner)) enable(owner, true);

@@ -60,13 +60,13 @@ std::wstring className(const WindowSystem& system, HWND control) {
     return window ? foldCase(window->className) : std::wstring{};
 }
 
-// One keystroke as the keyboard delivers it: key down, the character, key up, through the queue.
+// One keystroke as the keyboard delivers it: key down, the character, key up, each through the
+// low-level hooks into the queue and taken by the dialog's loop, as every key of the user is.
 void pressKey(WindowSystem& system, HWND target, WPARAM key, wchar_t character) {
     const bool shift = character >= L'A' && character <= L'Z';
-    auto deliver = [&](WPARAM vk, bool down, LPARAM extra) {
-        system.setKey(vk, down);
-        const LPARAM flags = down ? 1 : static_cast<LPARAM>(0xC0000001u);
-        system.post(target, down ? WM_KEYDOWN : WM_KEYUP, vk, flags | extra);
+    Input& input = system.host().input();
+    auto deliver = [&](WPARAM vk, bool down, LPARAM packet) {
+        input.keyInto(target, static_cast<int>(vk), !down, packet);
         system.pumpAll();
     };
     if (shift) deliver(VK_SHIFT, true, 0);
@@ -341,11 +341,14 @@ HWND DialogView::control(std::wstring_view target) const {
         }
         return nullptr;
     }
-    // By caption: visible controls first, the text without its mnemonic, case ignored.
+    // By caption: buttons (check boxes and radios among them) and statics, visible ones first,
+    // the text without its mnemonic, case ignored. An edit's text is not a caption.
     const std::wstring wanted = foldCase(withoutMnemonic(target));
     for (int pass = 0; pass < 2; ++pass) {
         for (HWND child : all) {
             if (pass == 0 && !system_.visible(child)) continue;
+            const std::wstring cls = className(system_, child);
+            if (cls != L"BUTTON" && cls != L"STATIC") continue;
             if (foldCase(withoutMnemonic(system_.find(child)->text)) == wanted) return child;
         }
     }

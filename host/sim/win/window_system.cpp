@@ -538,7 +538,7 @@ bool WindowSystem::pumpOne() {
         postQuit(static_cast<int>(message.wParam));
         return false;
     }
-    if (queueObserver_ && queueObserver_(message)) return true;
+    if (hostLoop_ && queueObserver_ && queueObserver_(message)) return true;
     const HWND top = topLevelOf(message.hwnd);
     if (const Window* window = find(top); window && window->isDialog && isDialogMessage(top, message)) return true;
     translate(message);
