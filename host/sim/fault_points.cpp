@@ -14,10 +14,10 @@ bool serviceFails(const wchar_t* service) {
 
 namespace {
 
-// The services that ask before they act; appendAcDbEntity is asked by the block table records.
+// The services that ask before they act.
 constexpr const wchar_t* kServices[] = {
     L"acedRegisterFilterWinMsg", L"acedRegisterWatchWinMsg", L"SetWindowsHookExW", L"acedInvoke",
-    L"acdbOpenObject", L"appendAcDbEntity", L"acrxLoadModule", L"acedSSGet",
+    L"acdbOpenObject", L"acrxLoadModule", L"acedSSGet",
 };
 
 std::string narrow(std::wstring_view text) {

@@ -30,6 +30,9 @@ struct PromptAnswer {
     ViewPosition position{};
     int virtualKey = 0;
     bool control = false;
+    // A pick with Shift held, or with the middle button instead of the left.
+    bool shift = false;
+    bool middle = false;
 
     static PromptAnswer typed(std::wstring text) { return {Kind::Text, std::move(text)}; }
     static PromptAnswer enter() { return {Kind::Enter, {}}; }

@@ -327,6 +327,14 @@ TEST_F(WindowsTest, EscapeAndTheCloseBoxCancel) {
     EXPECT_EQ(dialog.name, L"start");
 }
 
+TEST_F(WindowsTest, ACaptionNamesAButtonOrAStaticNeverAnEditsText) {
+    ControlsDialog dialog;
+    queue(DialogAct::replaceText(IDC_NAME, L"ok"));
+    queue(DialogAct::click(L"OK"));
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.name, L"ok");
+}
+
 TEST_F(WindowsTest, NestedModalDialogsTakeTheQueuedActsInOrder) {
     ControlsDialog dialog;
     queue(DialogAct::click(L"Nested..."));

@@ -154,7 +154,15 @@ void Editor::perform(const PromptAnswer& act) {
     case PromptAnswer::Kind::Text: typeText(act.text); break;
     case PromptAnswer::Kind::Enter: input.pressKey(VK_RETURN); break;
     case PromptAnswer::Kind::Escape: input.pressKey(VK_ESCAPE); break;
-    case PromptAnswer::Kind::Pick: input.click(MouseButton::Left, screenPoint(act.position)); break;
+    case PromptAnswer::Kind::Pick:
+        // Shift and Ctrl are held through the click; the host takes it before they come up.
+        if (act.shift) input.keyDown(VK_SHIFT);
+        if (act.control) input.keyDown(VK_CONTROL);
+        input.click(act.middle ? MouseButton::Middle : MouseButton::Left, screenPoint(act.position));
+        host_.windows().pumpAll();
+        if (act.control) input.keyUp(VK_CONTROL);
+        if (act.shift) input.keyUp(VK_SHIFT);
+        break;
     case PromptAnswer::Kind::RightClick: {
         const Viewport* current = currentViewport();
         const RECT& at = (current != nullptr ? *current : viewports_.all().front()).pixels;
