@@ -242,6 +242,10 @@ PromptResult Host::promptString(bool spacesAllowed, const ACHAR* prompt) {
             break;
         }
         PromptAnswer answer = user_.take();
+        if (answer.kind == PromptAnswer::Kind::Window) {
+            answer.windowAct(*this);
+            continue;
+        }
         if (answer.kind == PromptAnswer::Kind::Move || answer.kind == PromptAnswer::Kind::Graphics) {
             cursor_.perform(answer);
             continue;

@@ -5,6 +5,7 @@
 #include "sim/editor/selection_acts.h"
 #include "sim/fault_points.h"
 #include "sim/host.h"
+#include "sim/user/window_acts.h"
 #include "sim/monitors/cursor_acts.h"
 
 namespace vexa::sim {
@@ -31,6 +32,15 @@ std::optional<std::vector<PromptAnswer>> parseSelectionActOnLine(const std::wstr
     try {
         if (auto acts = editor::parseSelectionAct(verb, rest)) return acts;
         return monitors::parseCursorAct(verb, rest);
+    } catch (const std::invalid_argument& error) {
+        throw std::runtime_error("user file line " + std::to_string(number) + ": " + error.what());
+    }
+}
+
+// The acts on windows and the queue (sim/user/window_acts.cpp reads them).
+std::optional<PromptAnswer> parseWindowActOnLine(const std::wstring& verb, const std::wstring& rest, int number) {
+    try {
+        return parseWindowAct(verb, rest);
     } catch (const std::invalid_argument& error) {
         throw std::runtime_error("user file line " + std::to_string(number) + ": " + error.what());
     }
@@ -70,6 +80,7 @@ void queueUserScript(Host& host, std::wstring_view text) {
         else if (auto acts = parseSelectionActOnLine(verb, rest, number)) {
             for (PromptAnswer& act : *acts) host.user().queue(std::move(act));
         }
+        else if (auto act = parseWindowActOnLine(verb, rest, number)) host.user().queue(std::move(*act));
         else if (auto act = parseDialogActOnLine(verb, rest, number)) host.user().queue(std::move(*act));
         else throw std::runtime_error("user file line " + std::to_string(number) + ": unknown act \"" + narrow(verb) + "\"");
     }

@@ -179,6 +179,7 @@ void Editor::perform(const PromptAnswer& act) {
         break;
     case PromptAnswer::Kind::Move:
     case PromptAnswer::Kind::Graphics: host_.cursor().perform(act); break;
+    case PromptAnswer::Kind::Window: act.windowAct(host_); break;
     }
 }
 

@@ -163,7 +163,9 @@ INT_PTR WindowSystem::runModal(HWND dialog) {
             endDialog(dialog, IDCANCEL);
         } else if (user.nextIsPromptAnswer()) {
             const PromptAnswer& answer = user.nextPromptAnswer();
-            if (answer.kind == PromptAnswer::Kind::Enter) {
+            if (answer.kind == PromptAnswer::Kind::Window) {
+                user.take().windowAct(host_);
+            } else if (answer.kind == PromptAnswer::Kind::Enter) {
                 user.take();
                 performAct(*this, dialog, DialogAct::enter());
             } else if (answer.kind == PromptAnswer::Kind::Escape) {

@@ -15,6 +15,7 @@ std::wstring UserInput::describeNext() const {
     switch (answer.kind) {
         case PromptAnswer::Kind::Enter: return L"enter";
         case PromptAnswer::Kind::Escape: return L"esc";
+        case PromptAnswer::Kind::Window: return answer.text;
         default: return L"type " + answer.text;
     }
 }

@@ -4,6 +4,7 @@
 #include <cwctype>
 
 #include "sim/host.h"
+#include "sim/user/window_acts.h"
 #include "sim/win/controls.h"
 
 namespace vexa::sim::win {
@@ -449,6 +450,8 @@ void WindowSystem::postQuit(int code) {
 }
 
 bool WindowSystem::peek(MSG* message, HWND window, UINT filterMin, UINT filterMax, UINT remove) {
+    // Whoever looks at the queue gives the user's window acts (keys typed ahead …) their turn.
+    performWindowActs(host_);
     auto matches = [&](HWND target, UINT id) {
         const bool windowMatches = window == nullptr || target == window || isDescendant(window, target);
         const bool idMatches = (filterMin == 0 && filterMax == 0) || (id >= filterMin && id <= filterMax);
