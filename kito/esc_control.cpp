@@ -2,7 +2,7 @@
 
 #include "acad/aced.h"
 #include "acad/acedwinmsg.h"
-#include "frame/arx_app.h"
+#include "frame/plugin_app.h"
 #include "win/hooks.h"
 #include "win/keyboard_input.h"
 

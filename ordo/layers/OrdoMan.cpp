@@ -7,7 +7,7 @@
 #include "ordo/layers/OrdoMnNEW.h"
 #include "ordo/layers/OrdoMnSN.h"
 #include "ordo/layers/answer_items.h"
-#include "ordo/layers/layer_captions.h"
+#include "frame/captions.h"
 #include "ordo/layers/layer_manager_resource.h"
 
 OrdoMan::OrdoMan(vexa::ordo::ManagerArguments arguments)
@@ -19,7 +19,7 @@ BOOL OrdoMan::OnInitDialog() {
     list_.InitStorage(static_cast<int>(arguments_.names.size()), 32);
     for (const std::wstring& name : arguments_.names) list_.AddString(name.c_str());
     list_.SelectString(-1, mainLayer_.c_str());
-    vexa::ordo::putLayerCaptions(*this, arguments_.captions,
+    vexa::frame::putCaptionsKeepingResourceTexts(*this, arguments_.captions,
                                  {0, IDC_MAN_GROUP, IDC_MAN_MAIN_LABEL, IDC_MAN_COUNT_LABEL, -1, IDC_MAN_SERIES,
                                   IDC_MAN_NEW, IDC_MAN_EDIT, IDC_MAN_PURGE, IDOK, IDCANCEL});
     SetDlgItemText(IDC_MAN_COUNT, std::to_wstring(arguments_.count));

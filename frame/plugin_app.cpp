@@ -1,8 +1,10 @@
-#include "frame/arx_app.h"
+#include "frame/plugin_app.h"
 
 #include "acad/aced.h"
 
-AcRx::AppRetCode AcRxDbxApp::dispatch(AcRx::AppMsgCode message, void* packet) {
+namespace vexa::frame {
+
+AcRx::AppRetCode PluginApp::dispatch(AcRx::AppMsgCode message, void* packet) {
     using Handler = AcRx::AppRetCode (AcRxDbxApp::*)(void*);
     static constexpr Handler handlers[] = {
         &AcRxDbxApp::On_kInitAppMsg,     &AcRxDbxApp::On_kUnloadAppMsg,
@@ -19,25 +21,11 @@ AcRx::AppRetCode AcRxDbxApp::dispatch(AcRx::AppMsgCode message, void* packet) {
     return (this->*handlers[number - 1])(packet);
 }
 
-AcRx::AppRetCode AcRxDbxApp::On_kInitAppMsg(void*) {
-    if (AcRxDynamicLinker* linker = acrxDynamicLinker()) {
-        if (unlocked_) linker->unlockApplication(acrxCurrentAppId());
-        if (mdiAware_) linker->registerAppMDIAware(acrxCurrentAppId());
-    }
-    RegisterServerComponents();
-    return AcRx::kRetOK;
-}
-
-AcRx::AppRetCode AcRxDbxApp::On_kUnloadAppMsg(void*) { return AcRx::kRetOK; }
-AcRx::AppRetCode AcRxDbxApp::On_kLoadDwgMsg(void*) { return AcRx::kRetOK; }
-AcRx::AppRetCode AcRxDbxApp::On_kUnloadDwgMsg(void*) { return AcRx::kRetOK; }
-AcRx::AppRetCode AcRxDbxApp::On_kInvkSubrMsg(void*) { return AcRx::kRetOK; }
-
-AcRx::AppRetCode AcRxArxApp::On_kInitAppMsg(void* packet) {
-    const AcRx::AppRetCode result = AcRxDbxApp::On_kInitAppMsg(packet);
+AcRx::AppRetCode PluginApp::On_kInitAppMsg(void* packet) {
+    const AcRx::AppRetCode result = AcRxArxApp::On_kInitAppMsg(packet);
     AcEdCommandStack* stack = acedRegCmds();
     if (stack == nullptr) return result;
-    for (const vexa::frame::CommandEntry& command : tables_.commands) {
+    for (const CommandEntry& command : tables_.commands) {
         const bool session = (command.flags & ACRX_CMD_SESSION) != 0;
         stack->addCommand(command.group, command.globalName, command.localName, command.flags,
                           command.handler, nullptr, -1, session ? nullptr : moduleInstance());
@@ -45,22 +33,22 @@ AcRx::AppRetCode AcRxArxApp::On_kInitAppMsg(void* packet) {
     return result;
 }
 
-AcRx::AppRetCode AcRxArxApp::On_kUnloadAppMsg(void* packet) {
+AcRx::AppRetCode PluginApp::On_kUnloadAppMsg(void* packet) {
     if (AcEdCommandStack* stack = acedRegCmds()) {
-        for (const vexa::frame::CommandEntry& command : tables_.commands) stack->removeGroup(command.group);
+        for (const CommandEntry& command : tables_.commands) stack->removeGroup(command.group);
     }
-    return AcRxDbxApp::On_kUnloadAppMsg(packet);
+    return AcRxArxApp::On_kUnloadAppMsg(packet);
 }
 
-AcRx::AppRetCode AcRxArxApp::On_kLoadDwgMsg(void* packet) {
-    const AcRx::AppRetCode result = AcRxDbxApp::On_kLoadDwgMsg(packet);
+AcRx::AppRetCode PluginApp::On_kLoadDwgMsg(void* packet) {
+    const AcRx::AppRetCode result = AcRxArxApp::On_kLoadDwgMsg(packet);
     short code = 0;
-    for (const vexa::frame::LispFunction& function : tables_.functions) acedDefun(function.name, code++);
+    for (const LispFunction& function : tables_.functions) acedDefun(function.name, code++);
     return result;
 }
 
-AcRx::AppRetCode AcRxArxApp::On_kInvkSubrMsg(void* packet) {
-    AcRxDbxApp::On_kInvkSubrMsg(packet);
+AcRx::AppRetCode PluginApp::On_kInvkSubrMsg(void* packet) {
+    AcRxArxApp::On_kInvkSubrMsg(packet);
     const int code = acedGetFunCode();
     if (code < 0 || code >= static_cast<int>(tables_.functions.size())) {
         acdbFail(tables_.badCodeMessage);
@@ -70,6 +58,6 @@ AcRx::AppRetCode AcRxArxApp::On_kInvkSubrMsg(void* packet) {
     return AcRx::kRetOK;
 }
 
-namespace vexa::frame {
 int answerNil(resbuf*) { return RTNORM; }
+
 }  // namespace vexa::frame

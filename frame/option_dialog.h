@@ -8,7 +8,7 @@
 #include "frame/resource_scope.h"
 #include "win/afxwin.h"
 
-namespace vexa::ordo {
+namespace vexa::frame {
 
 // `answer(options)` sets the result when the user presses OK; nil without arguments or on Cancel.
 template <typename Dialog, typename Options, typename Answer>
@@ -16,7 +16,7 @@ int runOptionDialog(std::optional<Options> options, Answer answer) {
     if (!options) return acedRetNil();
     INT_PTR ended = IDCANCEL;
     {
-        frame::PluginResources resources;
+        PluginResources resources;
         Dialog dialog(*options);
         ended = dialog.DoModal();
     }
@@ -25,4 +25,4 @@ int runOptionDialog(std::optional<Options> options, Answer answer) {
     return RTNORM;
 }
 
-}  // namespace vexa::ordo
+}  // namespace vexa::frame

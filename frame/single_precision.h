@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace vexa::ordo {
+namespace vexa::frame {
 
 // A real beyond float's range becomes the largest float rather than an undefined conversion.
 inline float toSinglePrecision(double value) {
@@ -12,4 +12,4 @@ inline float toSinglePrecision(double value) {
     return static_cast<float>(std::clamp(value, -largest, largest));
 }
 
-}  // namespace vexa::ordo
+}  // namespace vexa::frame

@@ -1,8 +1,8 @@
-#include "ordo/tools/radio_controls.h"
+#include "frame/dialog_controls.h"
 
 #include <algorithm>
 
-namespace vexa::ordo {
+namespace vexa::frame {
 
 void enableControls(CWnd& dialog, std::span<const int> controls, std::span<const bool> enabled) {
     for (std::size_t i = 0; i < controls.size() && i < enabled.size(); ++i) {
@@ -15,4 +15,4 @@ bool clickedOneOf(WPARAM wParam, std::span<const int> controls) {
            std::find(controls.begin(), controls.end(), LOWORD(wParam)) != controls.end();
 }
 
-}  // namespace vexa::ordo
+}  // namespace vexa::frame

@@ -1,11 +1,9 @@
-// The radio groups of the tools dialogs by control id, in index order, and their enabling.
+// The radio groups of the tools dialogs by control id, in index order.
 #pragma once
 
 #include <array>
-#include <span>
 
 #include "ordo/tools/resource_tools.h"
-#include "win/afxwin.h"
 
 namespace vexa::ordo {
 
@@ -15,11 +13,5 @@ inline constexpr std::array<int, 10> kDiameterRadios = {
     IDC_DIAMETER_2, IDC_DIAMETER_3,  IDC_DIAMETER_4,  IDC_DIAMETER_5,  IDC_DIAMETER_6,
     IDC_DIAMETER_8, IDC_DIAMETER_10, IDC_DIAMETER_12, IDC_DIAMETER_16, IDC_DIAMETER_USER};
 inline constexpr std::array<int, 3> kViewRadios = {IDC_VIEW_TOP, IDC_VIEW_FRONT, IDC_VIEW_BOTTOM};
-
-// Enables or disables controls[i] as enabled[i] says, for the controls both name.
-void enableControls(CWnd& dialog, std::span<const int> controls, std::span<const bool> enabled);
-
-// Whether a command is a click on one of the controls.
-bool clickedOneOf(WPARAM wParam, std::span<const int> controls);
 
 }  // namespace vexa::ordo
