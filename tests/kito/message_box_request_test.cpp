@@ -1,7 +1,7 @@
 // The argument rules of "Vexa-msgbox" and the button group its texts choose.
 #include <gtest/gtest.h>
 
-#include "kito/message_box_request.h"
+#include "kito/message_boxes/message_box_request.h"
 #include "kito/usage_texts.h"
 #include "sim/lisp_bridge.h"
 #include "lisp/reader.h"

@@ -1,4 +1,4 @@
-#include "kito/esc_control.h"
+#include "kito/keyboard/esc_control.h"
 
 #include "acad/aced.h"
 #include "acad/acedwinmsg.h"

@@ -1,6 +1,6 @@
-#include "kito/button_relabel_hook.h"
+#include "kito/message_boxes/button_relabel_hook.h"
 
-#include "kito/message_box_request.h"
+#include "kito/message_boxes/message_box_request.h"
 #include "win/hooks.h"
 
 namespace vexa::kito {

@@ -1,4 +1,4 @@
-#include "kito/BlankDlg.h"
+#include "kito/message_boxes/BlankDlg.h"
 
 #include "kito/resource.h"
 

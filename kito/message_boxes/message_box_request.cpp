@@ -1,4 +1,4 @@
-#include "kito/message_box_request.h"
+#include "kito/message_boxes/message_box_request.h"
 
 namespace vexa::kito {
 

@@ -1,9 +1,9 @@
-#include "kito/notice_window.h"
+#include "kito/message_boxes/notice_window.h"
 
 #include <memory>
 
 #include "frame/resource_scope.h"
-#include "kito/BlankDlg.h"
+#include "kito/message_boxes/BlankDlg.h"
 #include "kito/resource.h"
 
 namespace vexa::kito {

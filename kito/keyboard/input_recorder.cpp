@@ -1,4 +1,4 @@
-#include "kito/input_recorder.h"
+#include "kito/keyboard/input_recorder.h"
 
 #include "acad/aced.h"
 #include "acad/acedwinmsg.h"

@@ -1,11 +1,11 @@
-#include "kito/keyboard_functions.h"
+#include "kito/keyboard/keyboard_functions.h"
 
 #include <optional>
 
 #include "acad/aced.h"
 #include "frame/resbuf_chain.h"
-#include "kito/esc_control.h"
-#include "kito/input_recorder.h"
+#include "kito/keyboard/esc_control.h"
+#include "kito/keyboard/input_recorder.h"
 #include "kito/usage_texts.h"
 #include "win/winuser.h"
 
