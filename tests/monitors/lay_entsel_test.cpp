@@ -1,6 +1,6 @@
 // "Vexa-LayEntsel": one pick takes everything in the pick box, and Enter and ESC say how it ended.
 #include "monitors/monitor_fixture.h"
-#include "sim/editor/selection_acts.h"
+#include "sim/user/selection_acts.h"
 
 namespace vexa::test {
 namespace {

@@ -1,6 +1,6 @@
 // "Vexa-SetLaySub" and its "New Sub-Layer" dialog, driven by the scripted user.
 #include "ordo/layers/lay_sub_new_resource.h"
-#include "sim/win/dialog_act.h"
+#include "sim/user/dialog_act.h"
 #include "support/host_fixture.h"
 
 namespace vexa::test {

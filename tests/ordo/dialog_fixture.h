@@ -4,7 +4,7 @@
 #include <functional>
 #include <utility>
 
-#include "sim/win/dialog_act.h"
+#include "sim/user/dialog_act.h"
 #include "support/host_fixture.h"
 
 namespace vexa::test {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "sim/editor/selection_acts.h"
+#include "sim/user/selection_acts.h"
 #include "support/host_fixture.h"
 
 namespace vexa::test {

@@ -3,7 +3,7 @@
 #include <ctime>
 
 #include "acad/acui.h"
-#include "sim/user_script.h"
+#include "sim/user/user_script.h"
 #include "support/host_fixture.h"
 #include "windows/resource.h"
 #include "win/commctrl.h"

@@ -1,10 +1,10 @@
-#include "sim/win/window_system.h"
+#include "sim/win/user32/window_system.h"
 
 #include <algorithm>
 #include <cwctype>
 
 #include "sim/host.h"
-#include "sim/win/controls.h"
+#include "sim/win/user32/controls.h"
 
 namespace vexa::sim::win {
 

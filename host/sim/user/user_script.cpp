@@ -1,10 +1,10 @@
-#include "sim/user_script.h"
+#include "sim/user/user_script.h"
 
 #include <sstream>
 
-#include "sim/editor/selection_acts.h"
+#include "sim/user/selection_acts.h"
 #include "sim/host.h"
-#include "sim/monitors/cursor_acts.h"
+#include "sim/user/cursor_acts.h"
 
 namespace vexa::sim {
 

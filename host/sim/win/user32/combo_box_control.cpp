@@ -1,6 +1,6 @@
 // Combo boxes: drop-down lists and drop-downs with their edit field.
-#include "sim/win/controls.h"
-#include "sim/win/sim_messages.h"
+#include "sim/win/user32/controls.h"
+#include "sim/win/user32/sim_messages.h"
 
 namespace vexa::sim::win {
 

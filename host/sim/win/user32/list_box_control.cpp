@@ -1,6 +1,6 @@
 // List boxes: sorted or not, single or multiple selection, prefix searches that wrap.
-#include "sim/win/controls.h"
-#include "sim/win/sim_messages.h"
+#include "sim/win/user32/controls.h"
+#include "sim/win/user32/sim_messages.h"
 
 namespace vexa::sim::win {
 

@@ -1,5 +1,5 @@
 // Push buttons, check boxes, radio buttons (with the auto behaviour of their group) and group boxes.
-#include "sim/win/controls.h"
+#include "sim/win/user32/controls.h"
 
 namespace vexa::sim::win {
 

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cwctype>
 
-#include "sim/win/controls.h"
+#include "sim/win/user32/controls.h"
 
 namespace vexa::sim::win {
 

@@ -1,7 +1,7 @@
 // Trackbars (sliders): range, page and line size, ticks, position; WM_HSCROLL / WM_VSCROLL to the parent.
 #include "win/commctrl.h"
-#include "sim/win/controls.h"
-#include "sim/win/sim_messages.h"
+#include "sim/win/user32/controls.h"
+#include "sim/win/user32/sim_messages.h"
 
 namespace vexa::sim::win {
 

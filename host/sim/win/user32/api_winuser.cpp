@@ -2,7 +2,7 @@
 #include "win/commctrl.h"
 #include "sim/host.h"
 #include "sim/system_variables.h"
-#include "sim/win/controls.h"
+#include "sim/win/user32/controls.h"
 
 using vexa::sim::win::WindowSystem;
 

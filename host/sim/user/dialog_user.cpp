@@ -2,8 +2,8 @@
 #include <cwctype>
 
 #include "sim/host.h"
-#include "sim/win/controls.h"
-#include "sim/win/sim_messages.h"
+#include "sim/win/user32/controls.h"
+#include "sim/win/user32/sim_messages.h"
 #include "win/commctrl.h"
 
 namespace vexa::sim {

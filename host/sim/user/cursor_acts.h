@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/user_input.h"
+#include "sim/user/user_input.h"
 
 namespace vexa::sim::monitors {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "win/winuser.h"
-#include "sim/win/resources.h"
+#include "sim/win/user32/resources.h"
 
 namespace vexa::sim {
 class Host;

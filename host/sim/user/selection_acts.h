@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "db/entity_geometry.h"
-#include "sim/user_input.h"
+#include "sim/user/user_input.h"
 
 namespace vexa::sim::editor {
 

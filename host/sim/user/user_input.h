@@ -6,7 +6,7 @@
 #include <string>
 #include <variant>
 
-#include "sim/win/dialog_act.h"
+#include "sim/user/dialog_act.h"
 
 namespace vexa::sim {
 

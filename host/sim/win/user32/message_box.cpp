@@ -1,7 +1,7 @@
 // Message boxes as Windows builds them: a dialog window with a text, an icon and standard
 // buttons whose ids are the results, so that hooks see their activation and can relabel them.
 #include "sim/host.h"
-#include "sim/win/controls.h"
+#include "sim/win/user32/controls.h"
 
 namespace vexa::sim::win {
 

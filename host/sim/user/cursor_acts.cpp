@@ -1,4 +1,4 @@
-#include "monitors/cursor_acts.h"
+#include "sim/user/cursor_acts.h"
 
 #include <sstream>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "sim/win/resources.h"
+#include "sim/win/user32/resources.h"
 
 #include <algorithm>
 #include <cwctype>

@@ -1,7 +1,7 @@
 // The dialog acts of vexa-cad's user file.
 #include <stdexcept>
 
-#include "sim/win/dialog_act.h"
+#include "sim/user/dialog_act.h"
 #include "win/commctrl.h"
 
 namespace vexa::sim::win {

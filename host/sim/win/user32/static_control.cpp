@@ -1,5 +1,5 @@
 // Static text, frames and pictures.
-#include "sim/win/controls.h"
+#include "sim/win/user32/controls.h"
 
 namespace vexa::sim::win {
 

@@ -1,6 +1,6 @@
 // Edit controls: single and multi-line, read-only, digits only, selection and caret, EN_CHANGE.
-#include "sim/win/controls.h"
-#include "sim/win/sim_messages.h"
+#include "sim/win/user32/controls.h"
+#include "sim/win/user32/sim_messages.h"
 
 namespace vexa::sim::win {
 

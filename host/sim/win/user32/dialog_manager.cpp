@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "sim/host.h"
-#include "sim/win/controls.h"
+#include "sim/win/user32/controls.h"
 
 namespace vexa::sim::win {
 

@@ -1,7 +1,7 @@
 // List views in report mode: columns, items with sub-items, selection and focus, in-place label editing.
 #include "win/commctrl.h"
-#include "sim/win/controls.h"
-#include "sim/win/sim_messages.h"
+#include "sim/win/user32/controls.h"
+#include "sim/win/user32/sim_messages.h"
 
 namespace vexa::sim::win {
 

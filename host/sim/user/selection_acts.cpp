@@ -1,4 +1,4 @@
-#include "sim/editor/selection_acts.h"
+#include "sim/user/selection_acts.h"
 
 #include <sstream>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 // Tab controls: tabs with texts, the current tab, TCN_SELCHANGING / TCN_SELCHANGE on the user's choice.
 #include "win/commctrl.h"
-#include "sim/win/controls.h"
-#include "sim/win/sim_messages.h"
+#include "sim/win/user32/controls.h"
+#include "sim/win/user32/sim_messages.h"
 
 namespace vexa::sim::win {
 

@@ -1,6 +1,6 @@
 // Progress bars: range, position, step.
 #include "win/commctrl.h"
-#include "sim/win/controls.h"
+#include "sim/win/user32/controls.h"
 
 namespace vexa::sim::win {
 
