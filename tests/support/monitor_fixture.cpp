@@ -1,4 +1,4 @@
-#include "monitors/monitor_fixture.h"
+#include "support/monitor_fixture.h"
 
 namespace vexa::test {
 

@@ -1,4 +1,4 @@
-#include "kito/kito_fixture.h"
+#include "support/kito_fixture.h"
 
 namespace vexa::test {
 

@@ -3,7 +3,7 @@
 
 #include "ordo/tools/cylinder_options.h"
 #include "ordo/tools/fastener_options.h"
-#include "tests/ordo/logic_fixture.h"
+#include "support/ordo_logic_fixture.h"
 
 namespace vexa::ordo {
 void PrintTo(const FastenerChoice& c, std::ostream* out) {

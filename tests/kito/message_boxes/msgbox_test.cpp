@@ -1,5 +1,5 @@
 // "Vexa-msgbox": caption and type rules, relabelled buttons, and a hook that never outlives the call.
-#include "kito/kito_fixture.h"
+#include "support/kito_fixture.h"
 #include "kito/usage_texts.h"
 #include "win/hooks.h"
 
@@ -11,9 +11,9 @@ using vexa::sim::win::DialogView;
 class MessageBoxes : public vexa::test::KitoTest {
 protected:
     // Looks at the box when it is up, then presses the button.
-    void answer(int button, std::function<void(DialogView&)> look) {
-        host.user().queue(DialogAct::query(std::move(look)));
-        host.user().queue(DialogAct::answer(button));
+    void answer(int button, std::function<void(DialogView&)> check) {
+        look(std::move(check));
+        act(DialogAct::answer(button));
     }
     static std::vector<int> buttons(const DialogView& box) {
         std::vector<int> present;

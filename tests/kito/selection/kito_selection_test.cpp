@@ -1,5 +1,5 @@
 // VexaKito's "Vexa-SSGet", "Vexa-ssgetRec" and "Vexa-SSSGet".
-#include "selection/selection_fixture.h"
+#include "support/selection_fixture.h"
 #include "win/winuser.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "selection/selection_fixture.h"
+#include "support/selection_fixture.h"
 
 #include <sstream>
 

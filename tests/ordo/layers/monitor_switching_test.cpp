@@ -1,5 +1,5 @@
 // Switching the two monitors on and off across drawings, at unload, and with malformed calls.
-#include "monitors/monitor_fixture.h"
+#include "support/monitor_fixture.h"
 
 namespace vexa::test {
 namespace {

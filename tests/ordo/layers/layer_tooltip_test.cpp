@@ -1,6 +1,6 @@
 // The layer tooltip: its text for the objects under the cursor, and when it shows nothing.
 #include "acad/dbmain.h"
-#include "monitors/monitor_fixture.h"
+#include "support/monitor_fixture.h"
 #include "ordo/layers/sel_lay_text.h"
 
 namespace vexa::test {

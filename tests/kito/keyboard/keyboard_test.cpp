@@ -1,5 +1,5 @@
 // "Vexa-disableESC", "Vexa-readKB" and "Vexa-grRead" against the simulated keyboard, mouse and hooks.
-#include "kito/kito_fixture.h"
+#include "support/kito_fixture.h"
 #include "kito/usage_texts.h"
 #include "win/hooks.h"
 

@@ -1,5 +1,5 @@
 // The rubber band: where it is drawn, how, and that it is drawn once however often it is switched on.
-#include "monitors/monitor_fixture.h"
+#include "support/monitor_fixture.h"
 #include "ordo/layers/sw_lay_geometry.h"
 
 namespace vexa::test {

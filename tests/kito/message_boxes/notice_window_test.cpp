@@ -1,5 +1,5 @@
 // "Vexa-msgbox2": one notice window per process, kept across calls until a call without a text.
-#include "kito/kito_fixture.h"
+#include "support/kito_fixture.h"
 #include "kito/resource.h"
 
 namespace {

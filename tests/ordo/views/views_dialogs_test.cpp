@@ -1,6 +1,6 @@
 // The views check, 3D model options and marking colour dialogs in the simulated host, driven by the scripted user.
 #include "ordo/views/resource_views.h"
-#include "tests/ordo/dialog_fixture.h"
+#include "support/ordo_dialog_fixture.h"
 
 namespace {
 

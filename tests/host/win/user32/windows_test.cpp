@@ -5,7 +5,7 @@
 #include "acad/acui.h"
 #include "sim/user/user_script.h"
 #include "support/host_fixture.h"
-#include "windows/resource.h"
+#include "host/win/user32/resource.h"
 #include "win/commctrl.h"
 
 extern "C" const unsigned char vexaResourceData[];
@@ -49,8 +49,6 @@ protected:
         return CreateWindowExW(0, cls, text, style | WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, parent,
                                reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(id)), nullptr, nullptr);
     }
-    void queue(DialogAct act) { host.user().queue(std::move(act)); }
-    void inspect(std::function<void(DialogView&)> check) { queue(DialogAct::query(std::move(check))); }
     std::vector<std::wstring> takeFaults() { return host.audit().take(); }
 
     HINSTANCE module = reinterpret_cast<HINSTANCE>(static_cast<std::uintptr_t>(0x7E570000));
@@ -276,7 +274,7 @@ private:
 
 TEST_F(WindowsTest, ModalDialogExchangesDataAndTheUserDrivesEveryControl) {
     ControlsDialog dialog;
-    inspect([](DialogView& view) {
+    look([](DialogView& view) {
         EXPECT_EQ(view.title(), L"Controls");
         EXPECT_EQ(view.text(IDC_NUMBER), L"5");
         EXPECT_EQ(view.focusId(), IDC_NUMBER);  // first tab stop, its text selected
@@ -286,15 +284,15 @@ TEST_F(WindowsTest, ModalDialogExchangesDataAndTheUserDrivesEveryControl) {
         EXPECT_EQ(view.checked(IDC_CHECK), BST_CHECKED);
         EXPECT_EQ(view.text(IDC_READONLY), L"fixed");
     });
-    queue(DialogAct::keys(IDC_NUMBER, L"4x2"));  // the selection is replaced; x is refused
-    queue(DialogAct::replaceText(IDC_NAME, L"Pump"));
-    queue(DialogAct::keys(IDC_READONLY, L"zz"));
-    queue(DialogAct::uncheck(IDC_CHECK));
-    queue(DialogAct::click(IDC_RADIO3));
-    queue(DialogAct::select(IDC_LIST, L"C"));
-    queue(DialogAct::select(IDC_DROPLIST, L"blue"));
-    queue(DialogAct::drag(IDC_SLIDER, {60}));
-    inspect([](DialogView& view) {
+    act(DialogAct::keys(IDC_NUMBER, L"4x2"));  // the selection is replaced; x is refused
+    act(DialogAct::replaceText(IDC_NAME, L"Pump"));
+    act(DialogAct::keys(IDC_READONLY, L"zz"));
+    act(DialogAct::uncheck(IDC_CHECK));
+    act(DialogAct::click(IDC_RADIO3));
+    act(DialogAct::select(IDC_LIST, L"C"));
+    act(DialogAct::select(IDC_DROPLIST, L"blue"));
+    act(DialogAct::drag(IDC_SLIDER, {60}));
+    look([](DialogView& view) {
         EXPECT_EQ(view.text(IDC_NUMBER), L"42");
         EXPECT_EQ(view.text(IDC_READONLY), L"fixed");
         EXPECT_EQ(view.checked(IDC_RADIO1) + view.checked(IDC_RADIO2), 0);
@@ -321,20 +319,20 @@ TEST_F(WindowsTest, EscapeAndTheCloseBoxCancel) {
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     }
     ControlsDialog dialog;
-    queue(DialogAct::replaceText(IDC_NAME, L"changed"));
-    queue(DialogAct::close());
+    act(DialogAct::replaceText(IDC_NAME, L"changed"));
+    act(DialogAct::close());
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.name, L"start");
 }
 
 TEST_F(WindowsTest, NestedModalDialogsTakeTheQueuedActsInOrder) {
     ControlsDialog dialog;
-    queue(DialogAct::click(L"Nested..."));
-    inspect([](DialogView& view) { EXPECT_EQ(view.title(), L"Nested"); });
-    queue(DialogAct::keys(IDC_NESTED_EDIT, L"inner"));
-    queue(DialogAct::click(IDOK));
-    inspect([](DialogView& view) { EXPECT_EQ(view.title(), L"Controls"); });
-    queue(DialogAct::click(L"Cancel"));
+    act(DialogAct::click(L"Nested..."));
+    look([](DialogView& view) { EXPECT_EQ(view.title(), L"Nested"); });
+    act(DialogAct::keys(IDC_NESTED_EDIT, L"inner"));
+    act(DialogAct::click(IDOK));
+    look([](DialogView& view) { EXPECT_EQ(view.title(), L"Controls"); });
+    act(DialogAct::click(L"Cancel"));
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.nestedResult, IDOK);
     EXPECT_EQ(dialog.nestedText, L"inner");
@@ -366,12 +364,12 @@ TEST_F(WindowsTest, AMissingTemplateFailsLoudly) {
 
 TEST_F(WindowsTest, ChineseTextsComeThroughTheCompiledTemplate) {
     CAdUiBaseDialog dialog(IDD_CHINESE);
-    inspect([](DialogView& view) {
+    look([](DialogView& view) {
         EXPECT_EQ(view.title(), L"設定系列碼 \U00020000");
         EXPECT_EQ(view.text(IDC_LABEL), L"圖層管理");
         EXPECT_NE(view.control(L"確定"), nullptr);
     });
-    queue(DialogAct::click(L"確定"));
+    act(DialogAct::click(L"確定"));
     EXPECT_EQ(dialog.DoModal(), IDOK);
     wchar_t buffer[16];
     EXPECT_EQ(LoadStringW(module, IDS_CHINESE, buffer, 16), 4);
@@ -380,20 +378,20 @@ TEST_F(WindowsTest, ChineseTextsComeThroughTheCompiledTemplate) {
 
 TEST_F(WindowsTest, PlainTemplatesWorkToo) {
     CDialog dialog(IDD_OLDSTYLE);
-    inspect([](DialogView& view) { EXPECT_EQ(view.text(IDC_LABEL), L"Plain template"); });
-    queue(DialogAct::click(IDOK));
+    look([](DialogView& view) { EXPECT_EQ(view.text(IDC_LABEL), L"Plain template"); });
+    act(DialogAct::click(IDOK));
     EXPECT_EQ(dialog.DoModal(), IDOK);
 }
 
 TEST_F(WindowsTest, TemplateSizesMapFromDialogUnits) {
     CDialog dialog(IDD_SERIES);
-    inspect([&](DialogView& view) {
+    look([&](DialogView& view) {
         RECT client;
         GetClientRect(view.handle(), &client);
         EXPECT_EQ(client.right, 207);   // 138 units × 6 / 4
         EXPECT_EQ(client.bottom, 286);  // 176 units × 13 / 8
     });
-    queue(DialogAct::click(IDCANCEL));
+    act(DialogAct::click(IDCANCEL));
     dialog.DoModal();
 }
 
@@ -413,25 +411,25 @@ protected:
 
 TEST_F(WindowsTest, DataExchangeRefusalsKeepTheDialogOpenWithTheFieldSelected) {
     NumbersDialog dialog;
-    queue(DialogAct::replaceText(IDC_INTEGER, L"1.5"));
-    queue(DialogAct::click(IDOK));
-    inspect([](DialogView& view) {
+    act(DialogAct::replaceText(IDC_INTEGER, L"1.5"));
+    act(DialogAct::click(IDOK));
+    look([](DialogView& view) {
         EXPECT_TRUE(view.isMessageBox());
         EXPECT_NE(view.dump().find(L"Please enter an integer."), std::wstring::npos);
     });
-    queue(DialogAct::answer(L"OK"));
-    inspect([](DialogView& view) {
+    act(DialogAct::answer(L"OK"));
+    look([](DialogView& view) {
         EXPECT_EQ(view.title(), L"Numbers");
         EXPECT_EQ(view.focusId(), IDC_INTEGER);
         EXPECT_NE(view.dump().find(L"sel 0-3"), std::wstring::npos) << narrow(view.dump());
     });
-    queue(DialogAct::keys(IDC_INTEGER, L"12"));
-    queue(DialogAct::replaceText(IDC_REAL, L"x"));
-    queue(DialogAct::click(IDOK));
-    inspect([](DialogView& view) { EXPECT_NE(view.dump().find(L"Please enter a number."), std::wstring::npos); });
-    queue(DialogAct::answer(IDOK));
-    queue(DialogAct::replaceText(IDC_REAL, L" 0.25 "));
-    queue(DialogAct::click(IDOK));
+    act(DialogAct::keys(IDC_INTEGER, L"12"));
+    act(DialogAct::replaceText(IDC_REAL, L"x"));
+    act(DialogAct::click(IDOK));
+    look([](DialogView& view) { EXPECT_NE(view.dump().find(L"Please enter a number."), std::wstring::npos); });
+    act(DialogAct::answer(IDOK));
+    act(DialogAct::replaceText(IDC_REAL, L" 0.25 "));
+    act(DialogAct::click(IDOK));
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.integer, 12);
     EXPECT_DOUBLE_EQ(dialog.real, 0.25);
@@ -490,17 +488,17 @@ private:
 
 TEST_F(WindowsTest, ListViewSelectsAndEditsLabelsInPlace) {
     ViewsDialog dialog;
-    queue(DialogAct::select(IDC_LISTVIEW, L"tag2"));
-    queue(DialogAct::editLabel(IDC_LISTVIEW, 1, L"TAG-B"));
+    act(DialogAct::select(IDC_LISTVIEW, L"tag2"));
+    act(DialogAct::editLabel(IDC_LISTVIEW, 1, L"TAG-B"));
     DialogAct cancelled = DialogAct::editLabel(IDC_LISTVIEW, 0, L"ignored");
     cancelled.positions = {1};
-    queue(cancelled);
-    inspect([](DialogView& view) {
+    act(cancelled);
+    look([](DialogView& view) {
         EXPECT_EQ(view.items(IDC_LISTVIEW), (std::vector<std::wstring>{L"TAG1 | v1", L"TAG-B | v2", L"TAG3 | v3"}));
         EXPECT_EQ(view.selection(IDC_LISTVIEW), 1);
     });
-    queue(DialogAct::selectTab(IDC_TABS, 1));
-    queue(DialogAct::click(IDOK));
+    act(DialogAct::selectTab(IDC_TABS, 1));
+    act(DialogAct::click(IDOK));
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.log, (std::vector<std::wstring>{L"selected 1", L"label TAG-B", L"label cancelled", L"tab 1"}));
 }
@@ -509,9 +507,9 @@ TEST_F(WindowsTest, ARefusedLabelEditKeepsTheOldLabelAndALockedTabStays) {
     ViewsDialog dialog;
     dialog.acceptLabels = false;
     dialog.lockTabs = true;
-    queue(DialogAct::editLabel(IDC_LISTVIEW, 0, L"new"));
-    queue(DialogAct::select(IDC_TABS, L"colours"));
-    inspect([](DialogView& view) {
+    act(DialogAct::editLabel(IDC_LISTVIEW, 0, L"new"));
+    act(DialogAct::select(IDC_TABS, L"colours"));
+    look([](DialogView& view) {
         EXPECT_EQ(view.items(IDC_LISTVIEW)[0], L"TAG1 | v1");
         EXPECT_EQ(view.selection(IDC_TABS), 0);
     });
@@ -542,8 +540,8 @@ protected:
 
 TEST_F(WindowsTest, TimersTickWhileTheUserWaitsInADialog) {
     TimerDialog dialog;
-    queue(DialogAct::wait(350));
-    queue(DialogAct::click(IDCANCEL));
+    act(DialogAct::wait(350));
+    act(DialogAct::click(IDCANCEL));
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.ticks, 3);
     EXPECT_TRUE(host.windows().timers().empty());
@@ -560,25 +558,25 @@ TEST_F(WindowsTest, ATimerLeftRunningOnADestroyedWindowIsAFault) {
 
 TEST_F(WindowsTest, MessageBoxResultsAndTheEscapeRule) {
     host.user().queue(PromptAnswer::escape());  // no Cancel button: ESC does nothing
-    queue(DialogAct::answer(L"No"));
+    act(DialogAct::answer(L"No"));
     EXPECT_EQ(MessageBoxW(nullptr, L"Sure?", L"Vexa", MB_YESNO), IDNO);
     host.user().queue(PromptAnswer::escape());
     EXPECT_EQ(MessageBoxW(nullptr, L"Note", L"Vexa", MB_OK), IDOK);
     host.user().queue(PromptAnswer::escape());
     EXPECT_EQ(MessageBoxW(nullptr, L"Go on?", L"Vexa", MB_OKCANCEL), IDCANCEL);
-    queue(DialogAct::close());
+    act(DialogAct::close());
     EXPECT_EQ(MessageBoxW(nullptr, L"Save?", L"Vexa", MB_YESNOCANCEL), IDCANCEL);
     host.user().queue(PromptAnswer::enter());
     EXPECT_EQ(MessageBoxW(nullptr, L"Save?", L"Vexa", MB_YESNOCANCEL | MB_DEFBUTTON2), IDNO);
-    queue(DialogAct::answer(IDRETRY));
+    act(DialogAct::answer(IDRETRY));
     EXPECT_EQ(MessageBoxW(nullptr, L"Failed", nullptr, MB_ABORTRETRYIGNORE | MB_ICONERROR), IDRETRY);
-    inspect([](DialogView& view) {
+    look([](DialogView& view) {
         EXPECT_EQ(view.title(), L"Error");
         EXPECT_EQ(view.text(IDOK), L"OK");
         EXPECT_EQ(view.text(IDCANCEL), L"Cancel");
         EXPECT_FALSE(view.exists(IDYES));
     });
-    queue(DialogAct::answer(L"Cancel"));
+    act(DialogAct::answer(L"Cancel"));
     EXPECT_EQ(MessageBoxW(nullptr, L"Failed", nullptr, MB_OKCANCEL), IDCANCEL);
 }
 
@@ -592,7 +590,7 @@ TEST_F(WindowsTest, TheActivationGateSeesAMessageBoxAndCanRelabelItsButtons) {
         }
         return true;
     });
-    queue(DialogAct::answer(L"Drop"));
+    act(DialogAct::answer(L"Drop"));
     EXPECT_EQ(MessageBoxW(adsw_acadMainWnd(), L"Layer?", L"Vexa", MB_YESNO), IDNO);
     EXPECT_EQ(activations, 1);
     host.windows().setActivationGate({});

@@ -3,7 +3,7 @@
 #include "acad/acedsel.h"
 #include "acad/acedvports.h"
 #include "acad/acedwinmsg.h"
-#include "selection/selection_fixture.h"
+#include "support/selection_fixture.h"
 
 namespace {
 

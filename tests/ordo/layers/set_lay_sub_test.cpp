@@ -20,8 +20,6 @@ std::wstring call(const std::wstring& colour = L"(195 0 0 1)", const std::wstrin
 class SetLaySubTest : public HostTest {
 protected:
     void SetUp() override { load({"VexaOrdo"}); }
-    void act(DialogAct act) { host.user().queue(std::move(act)); }
-    void look(std::function<void(DialogView&)> check) { act(DialogAct::query(std::move(check))); }
 };
 
 TEST_F(SetLaySubTest, OpensOnTheGivenDestinationColourAndLinetype) {

@@ -3,7 +3,7 @@
 #include "ordo/views/model_options.h"
 #include "ordo/views/views_check_setup.h"
 #include "ordo/views/views_error_report.h"
-#include "tests/ordo/logic_fixture.h"
+#include "support/ordo_logic_fixture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "acad/aced.h"
 #include "acad/acedsel.h"
 #include "lisp/printer.h"
-#include "selection/selection_fixture.h"
+#include "support/selection_fixture.h"
 
 namespace {
 

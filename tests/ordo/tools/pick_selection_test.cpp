@@ -1,5 +1,5 @@
 // VexaOrdo's "Vexa-PSSget" and "Vexa-PSSget-S": the selected names, or how the selection ended.
-#include "selection/selection_fixture.h"
+#include "support/selection_fixture.h"
 
 namespace {
 

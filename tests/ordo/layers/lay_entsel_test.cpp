@@ -1,5 +1,5 @@
 // "Vexa-LayEntsel": one pick takes everything in the pick box, and Enter and ESC say how it ended.
-#include "monitors/monitor_fixture.h"
+#include "support/monitor_fixture.h"
 #include "sim/user/selection_acts.h"
 
 namespace vexa::test {

@@ -2,7 +2,7 @@
 #include <array>
 
 #include "ordo/tools/resource_tools.h"
-#include "tests/ordo/dialog_fixture.h"
+#include "support/ordo_dialog_fixture.h"
 
 namespace {
 
