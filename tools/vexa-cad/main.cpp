@@ -11,7 +11,7 @@
 #include "sim/fault_points.h"
 #include "sim/host.h"
 #include "sim/run_audit.h"
-#include "sim/user_script.h"
+#include "sim/user/user_script.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "sim/user_input.h"
+#include "sim/user/user_input.h"
 
 namespace vexa::sim {
 

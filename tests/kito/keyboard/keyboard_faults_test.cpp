@@ -1,6 +1,6 @@
 // The host refuses a filter or a hook: each function says so, leaves its flag clear and tries
 // again at the next call.
-#include "kito/kito_fixture.h"
+#include "support/kito_fixture.h"
 #include "win/hooks.h"
 
 namespace {

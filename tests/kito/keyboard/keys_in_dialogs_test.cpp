@@ -1,6 +1,6 @@
 // ESC control and the key recorder while a message box runs its own loop: the host's filters do
 // not see a modal loop's messages, the keyboard hooks see every key wherever the focus is.
-#include "kito/kito_fixture.h"
+#include "support/kito_fixture.h"
 #include "win/hooks.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // What "Vexa-ssgetRec" keeps of a selection, and the selection functions when the host refuses
 // a watcher, a filter or the selection itself.
-#include "selection/selection_fixture.h"
-#include "sim/editor/selection_acts.h"
+#include "support/selection_fixture.h"
+#include "sim/user/selection_acts.h"
 #include "win/winuser.h"
 
 namespace {
