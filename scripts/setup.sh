@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those missing.
 set -euo pipefail
-packages=(build-essential cmake ninja-build ccache llvm-14 libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(build-essential cmake ninja-build ccache llvm-14 libgtest-dev libgmock-dev libbenchmark-dev
+          libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
+          libocct-data-exchange-dev libtbb-dev occt-misc)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -1,14 +1,13 @@
 // Vexa3D: views from a solid through the host's hidden-line removal.
 #include "frame/arx_app.h"
 #include "solid3d/point_2d_to_3d.h"
+#include "solid3d/views_functions.h"
 
 namespace {
 
-using vexa::frame::answerNil;
-
 constexpr vexa::frame::LispFunction solidFunctions[] = {
-    {L"Vexa-Hlr", answerNil},
-    {L"Vexa-ViewsDlg", answerNil},
+    {L"Vexa-Hlr", &vexa::solid3d::hlr},
+    {L"Vexa-ViewsDlg", &vexa::solid3d::viewsDlg},
 };
 
 const vexa::frame::CommandEntry solidCommands[] = {

@@ -95,4 +95,13 @@ bool DocumentManager::popResourceHandle() {
     return true;
 }
 
+Acad::ErrorStatus DocumentManager::sendStringToExecute(AcApDocument* document, const ACHAR* text, bool activate,
+                                                       bool, bool) {
+    auto found = std::find_if(documents_.begin(), documents_.end(), [&](const auto& d) { return d.get() == document; });
+    if (found == documents_.end() || text == nullptr) return Acad::eInvalidInput;
+    if (activate) activateDocument(document);
+    if (stringSink_) stringSink_(**found, text);
+    return Acad::eOk;
+}
+
 }  // namespace vexa::sim

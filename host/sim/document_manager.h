@@ -16,6 +16,9 @@ public:
     // Called for every drawing as it opens (plug-ins get their load message) and closes.
     using DocumentHook = std::function<void(Document&)>;
     void setHooks(DocumentHook opened, DocumentHook closing);
+    // Where sent strings go (the host's input), with the document they were sent to.
+    using StringSink = std::function<void(Document&, std::wstring_view)>;
+    void setStringSink(StringSink sink) { stringSink_ = std::move(sink); }
 
     Document& newDocument();
     Document& openDocument(const std::wstring& fileName);
@@ -36,6 +39,8 @@ public:
     void removeReactor(AcApDocManagerReactor* reactor) override;
     bool pushResourceHandle(HINSTANCE resourceHandle) override;
     bool popResourceHandle() override;
+    Acad::ErrorStatus sendStringToExecute(AcApDocument* document, const ACHAR* text, bool activate,
+                                          bool wrapUpInactiveDoc, bool echoString) override;
 
     std::size_t reactorCount() const { return reactors_.size(); }
 
@@ -48,6 +53,7 @@ private:
     std::vector<HINSTANCE> resourceHandles_;
     DocumentHook opened_;
     DocumentHook closing_;
+    StringSink stringSink_;
     int untitledCount_ = 0;
 };
 

@@ -5,6 +5,7 @@
 #include "lisp/lisp_error.h"
 #include "lisp/printer.h"
 #include "lisp/reader.h"
+#include "sim/commands/host_commands.h"
 #include "sim/lisp_bridge.h"
 
 namespace vexa::sim {
@@ -21,6 +22,8 @@ Host::Host() : previous_(currentHost) {
     input_ = std::make_unique<Input>(*windows_);
     editor_ = std::make_unique<editor::Editor>(*this);
     documents_.setHooks([this](Document& d) { documentOpened(d); }, [this](Document& d) { documentClosing(d); });
+    documents_.setStringSink([this](Document&, std::wstring_view text) { executeString(text); });
+    registerHostCommands(commands_);
 }
 
 Host::~Host() {
@@ -299,7 +302,39 @@ bool Host::runCommand(std::wstring_view typedName) {
     --commandDepth_;
     messageTarget_ = outer;
     auditSince(mark, L"command " + name);
+    if (!commandActive()) runSentCommands();
     return true;
+}
+
+void Host::executeString(std::wstring_view text) {
+    std::vector<std::wstring> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find(L'\n', start), text.size());
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    if (promptDepth_ == 0) {
+        sentLines_.insert(sentLines_.end(), lines.begin(), lines.end());
+        return;
+    }
+    for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
+        user_.queueFront(it->empty() ? PromptAnswer::enter() : PromptAnswer::typed(*it));
+    }
+}
+
+// Each line names a command; the lines after it answer that command's prompts first.
+void Host::runSentCommands() {
+    while (!sentLines_.empty()) {
+        const std::wstring name = std::move(sentLines_.front());
+        sentLines_.pop_front();
+        if (name.empty()) continue;
+        const std::size_t before = user_.size();
+        for (auto it = sentLines_.rbegin(); it != sentLines_.rend(); ++it) user_.queueFront(PromptAnswer::typed(*it));
+        sentLines_.clear();
+        commandLine_.print(L"Command: " + name + L"\n");
+        runCommand(name);
+        while (user_.size() > before) sentLines_.push_back(user_.take().text);
+    }
 }
 
 }  // namespace vexa::sim

@@ -1,6 +1,7 @@
 // The simulated CAD host: one object owns every part of it; free API functions reach the current one.
 #pragma once
 
+#include <deque>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -93,6 +94,9 @@ public:
     PromptResult promptString(bool spacesAllowed, const ACHAR* prompt);
     bool runCommand(std::wstring_view typedName);
     bool commandActive() const { return commandDepth_ > 0 || promptDepth_ > 0; }
+    // Text sent to execute: lines typed at the waiting prompt, else run as commands once the
+    // running command ends.
+    void executeString(std::wstring_view text);
 
     // Sends a function call with any code, as the host would for a registered name.
     lisp::ValuePtr callPlugin(PluginModule& module, short code, const std::vector<lisp::ValuePtr>& arguments);
@@ -118,6 +122,7 @@ private:
     AuditMark auditMark();
     std::size_t openObjects() const;
     void auditSince(const AuditMark& mark, std::wstring_view what);
+    void runSentCommands();
 
     AuditLog audit_;
     CommandLine commandLine_;
@@ -144,6 +149,7 @@ private:
 
     std::vector<PluginCall> calls_;
     std::vector<Definition> definitions_;
+    std::deque<std::wstring> sentLines_;
     int commandDepth_ = 0;
     int promptDepth_ = 0;
     Host* previous_;

@@ -9,6 +9,7 @@
 
 #include "lisp/utf8.h"
 #include "sim/host.h"
+#include "sim/solids/solid_commands.h"
 #include "sim/user_script.h"
 
 namespace {
@@ -65,6 +66,7 @@ int run(const std::vector<std::string>& arguments, const std::filesystem::path& 
     }
 
     vexa::sim::Host host;
+    vexa::sim::solids::registerSolidCommands(host.commands());
     if (!driveRoot.empty()) host.useDriveRoot(driveRoot);
     host.commandLine().setEcho(writeUtf8);
     if (drawings.empty()) host.documents().newDocument();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "acad/adscodes.h"
+#include "acad/dbmain.h"
 #include "win/handles.h"
 
 class AcEdInputPointManager;
@@ -46,6 +47,10 @@ public:
     virtual void removeReactor(AcApDocManagerReactor* reactor) = 0;
     virtual bool pushResourceHandle(HINSTANCE resourceHandle) = 0;
     virtual bool popResourceHandle() = 0;
+    // Queues the text as typed input of the document, after the running command or function
+    // returns control: to a command waiting for input, else to the command line.
+    virtual Acad::ErrorStatus sendStringToExecute(AcApDocument* document, const ACHAR* text, bool activate = true,
+                                                  bool wrapUpInactiveDoc = false, bool echoString = true) = 0;
 };
 
 AcApDocManager* acDocManagerPtr();

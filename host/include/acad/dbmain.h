@@ -21,6 +21,7 @@ enum ErrorStatus {
     eWasErased = 72,
     eKeyNotFound = 85,
     eDuplicateRecordName = 86,
+    eOutOfMemory = 21,
     eInvalidAdsName = 92,
     eWasOpenForRead = 81,
     eWasOpenForWrite = 82,
@@ -32,6 +33,7 @@ enum ErrorStatus {
 }
 
 class AcDbDatabase;
+class AcDbBlockTable;
 
 class AcDbObjectId {
 public:
@@ -82,7 +84,8 @@ public:
     Adesk_Int32 colorIndex() const { return colorIndex_; }
     Acad::ErrorStatus setColorIndex(Adesk_Int32 color);
     const ACHAR* linetype() const { return linetype_.c_str(); }
-    Acad::ErrorStatus setLinetype(const ACHAR* linetypeName);
+    // doSubents: also for the entity's sub-entities (the host's entities here have none of their own).
+    Acad::ErrorStatus setLinetype(const ACHAR* linetypeName, bool doSubents = true);
 
 protected:
     AcDbEntity() = default;
@@ -234,6 +237,8 @@ public:
     AcDbObjectId clayer() const;
     Acad::ErrorStatus getLayerTable(AcDbLayerTable*& table, AcDb::OpenMode mode);
     Acad::ErrorStatus getLinetypeTable(AcDbLinetypeTable*& table, AcDb::OpenMode mode);
+    // Declared with the block records in acad/dbblocks.h.
+    Acad::ErrorStatus getBlockTable(AcDbBlockTable*& table, AcDb::OpenMode mode);
 };
 
 class AcDbHostApplicationServices {

@@ -1,8 +1,11 @@
 // The host's side of database objects: an open object is a copy of its record, written back at close.
 #include <cmath>
 
+#include "acad/dbblocks.h"
 #include "acad/dbmain.h"
 #include "db/database.h"
+#include "db/entity_objects.h"
+#include "db/object_access.h"
 #include "sim/host.h"
 
 using vexa::sim::db::Database;
@@ -14,27 +17,10 @@ using vexa::sim::db::Refusal;
 
 const AcDbObjectId AcDbObjectId::kNull;
 
-// Entities of a type the plug-ins do not open by class yet: their common properties only.
-class AcDbOtherEntity : public AcDbEntity {};
-
-class AcDbObjectAccess {
-public:
-    static void markOpen(AcDbObject& object, AcDbObjectId id, AcDb::OpenMode mode) {
-        object.id_ = id;
-        object.mode_ = mode;
-    }
-    static void fillLinetype(AcDbLinetypeTableRecord& record, const vexa::sim::db::Linetype& linetype) {
-        record.comments_ = linetype.description;
-        record.dashes_ = linetype.dashes;
-    }
-};
-
 namespace {
 
 Database* simDatabase(const AcDbObjectId& id) { return static_cast<Database*>(id.database()); }
 
-AcGePoint3d toPoint(const Point3& p) { return {p.x, p.y, p.z}; }
-Point3 fromPoint(const AcGePoint3d& p) { return {p.x, p.y, p.z}; }
 
 std::wstring recordName(const AcDbSymbolTableRecord& record) {
     const ACHAR* name = nullptr;
@@ -53,25 +39,16 @@ AcDbObject* newLayerRecord(Database& database, const Layer& layer) {
     return record;
 }
 
-AcDbObject* newEntityObject(Database& database, const Entity& entity) {
-    AcDbEntity* object = nullptr;
-    if (const auto* line = std::get_if<vexa::sim::db::LineGeometry>(&entity.geometry)) {
-        object = new AcDbLine(toPoint(line->start), toPoint(line->end));
-    } else if (const auto* circle = std::get_if<vexa::sim::db::CircleGeometry>(&entity.geometry)) {
-        object = new AcDbCircle(toPoint(circle->center), circle->radius);
-    } else {
-        object = new AcDbOtherEntity;
-    }
-    object->setLayer(database.layers().findById(entity.layer)->name.c_str());
-    object->setColorIndex(entity.color);
-    object->setLinetype(database.linetypes().findById(entity.linetype)->name.c_str());
-    return object;
-}
-
 // A fresh object holding a copy of the record with the id; null when there is none.
 AcDbObject* newObjectFor(Database& database, ObjectId id) {
     if (id == Database::kLayerTableId) return new AcDbLayerTable;
     if (id == Database::kLinetypeTableId) return new AcDbLinetypeTable;
+    if (id == Database::kBlockTableId) return new AcDbBlockTable;
+    if (id == Database::kModelSpaceId) {
+        auto* record = new AcDbBlockTableRecord;
+        record->setName(ACDB_MODEL_SPACE);
+        return record;
+    }
     if (const Layer* layer = database.layers().findById(id)) return newLayerRecord(database, *layer);
     if (const auto* linetype = database.linetypes().findById(id)) {
         auto* record = new AcDbLinetypeTableRecord;
@@ -79,7 +56,7 @@ AcDbObject* newObjectFor(Database& database, ObjectId id) {
         AcDbObjectAccess::fillLinetype(*record, *linetype);
         return record;
     }
-    if (const Entity* entity = database.findEntity(id)) return newEntityObject(database, *entity);
+    if (const Entity* entity = database.findEntity(id)) return vexa::sim::db::newEntityObject(database, *entity);
     return nullptr;
 }
 
@@ -101,11 +78,7 @@ void writeBackEntity(Database& database, ObjectId id, const AcDbEntity& object) 
     entity.layer = database.layers().find(object.layer())->id;
     entity.color = static_cast<short>(object.colorIndex());
     entity.linetype = database.linetypes().find(object.linetype())->id;
-    if (const auto* line = dynamic_cast<const AcDbLine*>(&object)) {
-        entity.geometry = vexa::sim::db::LineGeometry{fromPoint(line->startPoint()), fromPoint(line->endPoint())};
-    } else if (const auto* circle = dynamic_cast<const AcDbCircle*>(&object)) {
-        entity.geometry = vexa::sim::db::CircleGeometry{fromPoint(circle->center()), circle->radius()};
-    }
+    vexa::sim::db::readGeometryOf(object, entity.geometry);
     database.updateEntity(entity);
 }
 
@@ -177,7 +150,7 @@ Acad::ErrorStatus AcDbEntity::setColorIndex(Adesk_Int32 color) {
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbEntity::setLinetype(const ACHAR* linetypeName) {
+Acad::ErrorStatus AcDbEntity::setLinetype(const ACHAR* linetypeName, bool) {
     if (const Acad::ErrorStatus status = checkWritable(); status != Acad::eOk) return status;
     if (linetypeName == nullptr) return Acad::eInvalidInput;
     const Database* database = simDatabase(objectId());
@@ -297,7 +270,9 @@ Acad::ErrorStatus AcDbSymbolTable::getAt(const ACHAR* name, AcDbObjectId& id) co
     if (database == nullptr || name == nullptr) return Acad::eInvalidInput;
     const ObjectId table = objectId().asOldId();
     ObjectId found = 0;
-    if (table == Database::kLayerTableId) {
+    if (table == Database::kBlockTableId) {
+        if (vexa::sim::upperCase(name) == L"*MODEL_SPACE") found = Database::kModelSpaceId;
+    } else if (table == Database::kLayerTableId) {
         if (const Layer* layer = database->layers().find(name)) found = layer->id;
     } else if (const auto* linetype = database->linetypes().find(name)) {
         found = linetype->id;

@@ -34,7 +34,8 @@ bool isByName(const Linetype& linetype) {
 }  // namespace
 
 const wchar_t* entityTypeName(const Geometry& geometry) {
-    static constexpr const wchar_t* names[] = {L"LINE", L"CIRCLE", L"ARC", L"LWPOLYLINE", L"TEXT"};
+    static constexpr const wchar_t* names[] = {L"LINE",    L"CIRCLE", L"ARC",   L"LWPOLYLINE",
+                                                       L"TEXT",    L"ELLIPSE", L"SPLINE", L"3DSOLID"};
     return names[geometry.index()];
 }
 
@@ -169,7 +170,7 @@ std::wstring Database::handleOf(ObjectId id) {
 }
 
 bool Database::exists(ObjectId id) const {
-    return id == kLayerTableId || id == kLinetypeTableId || layers_.findById(id) != nullptr ||
+    return id == kLayerTableId || id == kLinetypeTableId || id == kBlockTableId || id == kModelSpaceId || layers_.findById(id) != nullptr ||
            linetypes_.findById(id) != nullptr || entities_.contains(id);
 }
 

@@ -58,6 +58,8 @@ public:
 
     static constexpr ObjectId kLayerTableId = 1;
     static constexpr ObjectId kLinetypeTableId = 2;
+    static constexpr ObjectId kBlockTableId = 3;
+    static constexpr ObjectId kModelSpaceId = 4;
     AcDbObjectId objectId(ObjectId id) { return {this, id}; }
 
 private:

@@ -53,6 +53,32 @@ struct OutlineOf {
         };
         return {corner(0, 0), corner(width, 0), corner(width, text.height), corner(0, text.height), corner(0, 0)};
     }
+    // An ellipse's outline as seen from above.
+    Stroke operator()(const EllipseGeometry& ellipse) const {
+        const Point3& a = ellipse.majorAxis;
+        const Point3& n = ellipse.normal;
+        const Point3 b{ellipse.radiusRatio * (n.y * a.z - n.z * a.y), ellipse.radiusRatio * (n.z * a.x - n.x * a.z),
+                       ellipse.radiusRatio * (n.x * a.y - n.y * a.x)};
+        double sweep = ellipse.endParameter - ellipse.startParameter;
+        if (sweep <= 0.0) sweep += 2 * std::numbers::pi;
+        const int steps = std::max(1, static_cast<int>(std::ceil(sweep / kChordStep)));
+        Stroke stroke;
+        for (int i = 0; i <= steps; ++i) {
+            const double t = ellipse.startParameter + sweep * i / steps;
+            stroke.push_back({ellipse.center.x + a.x * std::cos(t) + b.x * std::sin(t),
+                              ellipse.center.y + a.y * std::cos(t) + b.y * std::sin(t)});
+        }
+        return stroke;
+    }
+    // A spline by its control polygon, which holds the curve within its hull.
+    Stroke operator()(const SplineGeometry& spline) const {
+        Stroke stroke;
+        for (const Point3& point : spline.controlPoints) stroke.push_back(flat(point));
+        return stroke;
+    }
+    Stroke operator()(const SolidGeometry& solid) const {
+        return {flat(solid.low), {solid.high.x, solid.low.y}, flat(solid.high), {solid.low.x, solid.high.y}, flat(solid.low)};
+    }
 };
 
 double segmentDistance(Point2 p, Point2 a, Point2 b) {

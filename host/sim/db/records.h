@@ -2,10 +2,15 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
+
+namespace vexa::sim::solids {
+class Body;  // a B-rep shape, kept by the modeller (sim/solids); the database only holds it
+}
 
 namespace vexa::sim::db {
 
@@ -66,8 +71,29 @@ struct TextGeometry {
     std::wstring text;
 };
 
+struct EllipseGeometry {
+    Point3 center;
+    Point3 normal{0.0, 0.0, 1.0};
+    Point3 majorAxis{1.0, 0.0, 0.0};  // from the center to the end of the major axis
+    double radiusRatio = 1.0;
+    double startParameter = 0.0;  // radians
+    double endParameter = 0.0;
+};
+struct SplineGeometry {
+    int degree = 3;
+    std::vector<Point3> controlPoints;
+    std::vector<double> knots;
+    std::vector<double> weights;  // empty when not rational
+};
+struct SolidGeometry {
+    std::shared_ptr<const solids::Body> body;
+    Point3 low;  // the body's bounding box, for picking without the modeller
+    Point3 high;
+};
+
 // Order matches entityTypeNames in database.cpp.
-using Geometry = std::variant<LineGeometry, CircleGeometry, ArcGeometry, PolylineGeometry, TextGeometry>;
+using Geometry = std::variant<LineGeometry, CircleGeometry, ArcGeometry, PolylineGeometry, TextGeometry,
+                              EllipseGeometry, SplineGeometry, SolidGeometry>;
 
 struct Entity {
     ObjectId id = kNullId;
@@ -78,7 +104,8 @@ struct Entity {
     Geometry geometry;
 };
 
-// The DXF name of an entity's type: "LINE", "CIRCLE", "ARC", "LWPOLYLINE", "TEXT".
+// The DXF name of an entity's type: "LINE", "CIRCLE", "ARC", "LWPOLYLINE", "TEXT", "ELLIPSE",
+// "SPLINE", "3DSOLID".
 const wchar_t* entityTypeName(const Geometry& geometry);
 
 }  // namespace vexa::sim::db

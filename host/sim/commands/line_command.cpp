@@ -1,0 +1,32 @@
+// LINE: straight segments from point to point in model space, until Enter or ESC.
+#include "sim/commands/host_commands.h"
+#include "sim/commands/prompts.h"
+#include "sim/host.h"
+
+namespace vexa::sim {
+
+namespace {
+
+void lineCommand() {
+    Host& host = *Host::current();
+    std::optional<db::Point3> from = promptPoint(host, L"Specify first point: ");
+    while (from) {
+        const std::optional<db::Point3> to = promptPoint(host, L"Specify next point or [Undo]: ");
+        if (!to) break;
+        db::Database& database = host.documents().current()->database();
+        db::Entity line;
+        line.layer = database.clayer().asOldId();
+        line.linetype = database.linetypes().find(L"BYLAYER")->id;
+        line.geometry = db::LineGeometry{*from, *to};
+        database.addEntity(std::move(line));
+        from = to;
+    }
+}
+
+}  // namespace
+
+void registerHostCommands(CommandStack& commands) {
+    commands.addCommand(L"ACAD_MAIN", L"_LINE", L"LINE", 0, &lineCommand, nullptr, -1, nullptr);
+}
+
+}  // namespace vexa::sim
