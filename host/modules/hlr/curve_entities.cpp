@@ -7,6 +7,9 @@
 #include <TopoDS_Edge.hxx>
 
 #include <cmath>
+#include <deque>
+#include <map>
+#include <optional>
 #include <numbers>
 
 #include "acad/dbcurves.h"
@@ -16,6 +19,8 @@ namespace vexa::hlr {
 namespace {
 
 constexpr double kTolerance = 1e-9;
+// Segments of the polygonal algorithm share their ends up to rounding.
+constexpr double kChainTolerance = 1e-6;
 // How far a polyline may stray from the curve it stands for, as a share of the curve's length.
 constexpr double kPolylineDeflection = 1e-3;
 
@@ -98,6 +103,70 @@ AcDbEntity* entityOfEdge(const TopoDS_Edge& edge) {
         case GeomAbs_BSplineCurve: return spline(curve);
         default: return polyline(curve);
     }
+}
+
+bool straightSegment(const TopoDS_Edge& edge, Segment& segment) {
+    if (BRep_Tool::Degenerated(edge)) return false;
+    const BRepAdaptor_Curve curve(edge);
+    if (curve.GetType() != GeomAbs_Line) return false;
+    segment = {flat(curve.Value(curve.FirstParameter())), flat(curve.Value(curve.LastParameter()))};
+    return true;
+}
+
+namespace {
+
+// Ends that meet share a key: coordinates rounded to the chaining tolerance.
+std::pair<long long, long long> keyOf(const AcGePoint3d& point) {
+    return {std::llround(point.x / kChainTolerance), std::llround(point.y / kChainTolerance)};
+}
+
+}  // namespace
+
+std::vector<AcDbEntity*> entitiesOfSegmentChains(const std::vector<Segment>& segments) {
+    std::map<std::pair<long long, long long>, std::vector<std::size_t>> ends;
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        ends[keyOf(segments[i].start)].push_back(i);
+        ends[keyOf(segments[i].end)].push_back(i);
+    }
+    std::vector<bool> used(segments.size(), false);
+    // The unused segment at a point, other than the one arrived by.
+    auto next = [&](const AcGePoint3d& at) -> std::optional<std::size_t> {
+        for (std::size_t candidate : ends[keyOf(at)]) {
+            if (!used[candidate]) return candidate;
+        }
+        return std::nullopt;
+    };
+    auto grow = [&](std::deque<AcGePoint3d>& chain, bool forwards) {
+        for (;;) {
+            const AcGePoint3d& tip = forwards ? chain.back() : chain.front();
+            const std::optional<std::size_t> found = next(tip);
+            if (!found) return;
+            used[*found] = true;
+            const Segment& segment = segments[*found];
+            const AcGePoint3d& far = keyOf(segment.start) == keyOf(tip) ? segment.end : segment.start;
+            if (forwards) chain.push_back(far);
+            else chain.push_front(far);
+        }
+    };
+    std::vector<AcDbEntity*> entities;
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        if (used[i]) continue;
+        used[i] = true;
+        std::deque<AcGePoint3d> chain{segments[i].start, segments[i].end};
+        grow(chain, true);
+        grow(chain, false);
+        if (chain.size() == 2) {
+            entities.push_back(new AcDbLine(chain.front(), chain.back()));
+            continue;
+        }
+        auto* polyline = new AcDbPolyline;
+        const bool closed = keyOf(chain.front()) == keyOf(chain.back());
+        if (closed) chain.pop_back();
+        for (const AcGePoint3d& point : chain) polyline->addVertexAt(polyline->numVerts(), point.x, point.y);
+        polyline->setClosed(closed);
+        entities.push_back(polyline);
+    }
+    return entities;
 }
 
 }  // namespace vexa::hlr

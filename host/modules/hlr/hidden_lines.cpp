@@ -1,8 +1,6 @@
 #include "hidden_lines.h"
 
-#include <BRepBndLib.hxx>
 #include <BRepMesh_IncrementalMesh.hxx>
-#include <Bnd_Box.hxx>
 #include <HLRAlgo_Projector.hxx>
 #include <HLRBRep_Algo.hxx>
 #include <HLRBRep_HLRToShape.hxx>
@@ -38,9 +36,25 @@ void addEdges(const TopoDS_Shape& compound, int visibility, std::vector<ViewCurv
     }
 }
 
+// The polygonal algorithm gives one straight edge per mesh segment: segments that meet end to
+// end become one polyline, as the curve they stand for was one.
+void addSegmentChains(const TopoDS_Shape& compound, int visibility, std::vector<ViewCurve>& curves) {
+    if (compound.IsNull()) return;
+    std::vector<Segment> segments;
+    for (TopExp_Explorer edges(compound, TopAbs_EDGE); edges.More(); edges.Next()) {
+        const TopoDS_Edge& edge = TopoDS::Edge(edges.Current());
+        Segment segment;
+        if (straightSegment(edge, segment)) segments.push_back(segment);
+        else if (AcDbEntity* entity = entityOfEdge(edge)) curves.push_back({entity, visibility});
+    }
+    for (AcDbEntity* entity : entitiesOfSegmentChains(segments)) curves.push_back({entity, visibility});
+}
+
 // Both extractors name their compounds alike; the exact one alone has isolines.
 template <typename Extractor>
 void collect(Extractor& extract, short flags, std::vector<ViewCurve>& curves) {
+    constexpr bool exact = std::is_same_v<Extractor, HLRBRep_HLRToShape>;
+    const auto addEdges = exact ? &vexa::hlr::addEdges : &addSegmentChains;
     const bool hidden = (flags & kShowAll) != 0;
     addEdges(extract.VCompound(), kVisibleSharp, curves);
     if (hidden) addEdges(extract.HCompound(), kHiddenSharp, curves);
@@ -52,7 +66,7 @@ void collect(Extractor& extract, short flags, std::vector<ViewCurve>& curves) {
     }
     addEdges(extract.RgNLineVCompound(), kVisibleSeam, curves);
     if (hidden) addEdges(extract.RgNLineHCompound(), kHiddenSeam, curves);
-    if constexpr (std::is_same_v<Extractor, HLRBRep_HLRToShape>) {
+    if constexpr (exact) {
         if ((flags & kIsolines) != 0) {
             addEdges(extract.IsoLineVCompound(), kVisibleIsoline, curves);
             if (hidden) addEdges(extract.IsoLineHCompound(), kHiddenIsoline, curves);
@@ -71,11 +85,9 @@ void exactRemoval(const TopoDS_Shape& shape, const HLRAlgo_Projector& projector,
     collect(extract, flags, curves);
 }
 
-void polygonalRemoval(const TopoDS_Shape& shape, const HLRAlgo_Projector& projector, short flags,
+void polygonalRemoval(const TopoDS_Shape& shape, double size, const HLRAlgo_Projector& projector, short flags,
                       std::vector<ViewCurve>& curves) {
-    Bnd_Box box;
-    BRepBndLib::Add(shape, box);
-    const double size = box.IsVoid() ? 1.0 : std::sqrt(box.SquareExtent());
+    // A shape meshed as finely before is not meshed again.
     BRepMesh_IncrementalMesh mesh(shape, kMeshDeflection * size);
     Handle(HLRBRep_PolyAlgo) algo = new HLRBRep_PolyAlgo(shape);
     algo->Projector(projector);
@@ -87,13 +99,13 @@ void polygonalRemoval(const TopoDS_Shape& shape, const HLRAlgo_Projector& projec
 
 }  // namespace
 
-std::vector<ViewCurve> removeHiddenLines(const TopoDS_Shape& shape, const AcGePoint3d& target,
+std::vector<ViewCurve> removeHiddenLines(const TopoDS_Shape& shape, double size, const AcGePoint3d& target,
                                          const AcGeVector3d& direction, short flags) {
     std::vector<ViewCurve> curves;
     if (shape.IsNull() || !(direction.length() > 0.0)) return curves;
     const HLRAlgo_Projector projector(viewFrame(target, direction));
     try {
-        if ((flags & kMeshSilhouettes) != 0) polygonalRemoval(shape, projector, flags, curves);
+        if ((flags & kMeshSilhouettes) != 0) polygonalRemoval(shape, size, projector, flags, curves);
         else exactRemoval(shape, projector, flags, curves);
     } catch (const Standard_Failure&) {
         // A shape the algorithm cannot handle gives what was made before the failure.

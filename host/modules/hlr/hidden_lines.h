@@ -16,8 +16,9 @@ struct ViewCurve {
     int visibility;
 };
 
-// direction: from the target towards the eye, not zero. flags: the engine's AsdkHlrControl bits.
-std::vector<ViewCurve> removeHiddenLines(const TopoDS_Shape& shape, const AcGePoint3d& target,
+// size: the shape's extent, for the polygonal mode's mesh. direction: from the target towards
+// the eye, not zero. flags: the engine's AsdkHlrControl bits.
+std::vector<ViewCurve> removeHiddenLines(const TopoDS_Shape& shape, double size, const AcGePoint3d& target,
                                          const AcGeVector3d& direction, short flags);
 
 }  // namespace vexa::hlr

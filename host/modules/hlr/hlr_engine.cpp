@@ -24,7 +24,7 @@ Acad::ErrorStatus AsdkHlrEngine::run(AsdkHlrCollector& collector) {
     for (const AcDbObjectId& id : collector.entities()) {
         const vexa::sim::solids::Body* body = bodyOf(id);
         if (body == nullptr) continue;
-        for (const vexa::hlr::ViewCurve& curve : vexa::hlr::removeHiddenLines(body->shape(), target_, direction_, flags_)) {
+        for (const vexa::hlr::ViewCurve& curve : vexa::hlr::removeHiddenLines(body->shape(), body->size(), target_, direction_, flags_)) {
             collector.addOutputData(curve.entity, curve.visibility);
         }
     }

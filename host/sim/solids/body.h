@@ -7,11 +7,14 @@ namespace vexa::sim::solids {
 
 class Body {
 public:
-    explicit Body(TopoDS_Shape shape) : shape_(std::move(shape)) {}
+    Body(TopoDS_Shape shape, double size) : shape_(std::move(shape)), size_(size) {}
     const TopoDS_Shape& shape() const { return shape_; }
+    // The diagonal of its bounding box, which sets how finely it is meshed.
+    double size() const { return size_; }
 
 private:
     TopoDS_Shape shape_;
+    double size_;
 };
 
 }  // namespace vexa::sim::solids

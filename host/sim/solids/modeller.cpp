@@ -24,11 +24,11 @@ namespace {
 std::optional<db::SolidGeometry> solidOf(const TopoDS_Shape& shape) {
     if (shape.IsNull()) return std::nullopt;
     Bnd_Box box;
-    BRepBndLib::Add(shape, box);
+    BRepBndLib::Add(shape, box, false);
     if (box.IsVoid()) return std::nullopt;
     double x0 = 0, y0 = 0, z0 = 0, x1 = 0, y1 = 0, z1 = 0;
     box.Get(x0, y0, z0, x1, y1, z1);
-    return db::SolidGeometry{std::make_shared<const Body>(shape), {x0, y0, z0}, {x1, y1, z1}};
+    return db::SolidGeometry{std::make_shared<const Body>(shape, std::sqrt(box.SquareExtent())), {x0, y0, z0}, {x1, y1, z1}};
 }
 
 // Data-exchange readers report a failed transfer with an empty shape, and a few throw.
