@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "frame/captions.h"
 #include "frame/product_call.h"
 #include "solid3d/resource.h"
 
@@ -13,13 +14,6 @@ namespace {
 constexpr int kViewControls[kViewCount] = {IDC_VIEW_FRONT,   IDC_VIEW_RIGHT,  IDC_VIEW_TOP,     IDC_VIEW_LEFT,
                                            IDC_VIEW_BOTTOM,  IDC_VIEW_REAR_RIGHT, IDC_VIEW_REAR_BELOW,
                                            IDC_VIEW_ISO_NE,  IDC_VIEW_ISO_NW, IDC_VIEW_ISO_SW,  IDC_VIEW_ISO_SE};
-
-// The control of each caption, in the caller's order after the title.
-constexpr int kCaptionControls[kViewsCaptionCount - 1] = {
-    IDC_VIEWS_GROUP,  IDC_VIEW_FRONT,  IDC_VIEW_RIGHT,  IDC_VIEW_TOP,     IDC_VIEW_LEFT,
-    IDC_VIEW_BOTTOM,  IDC_VIEW_REAR_RIGHT, IDC_VIEW_REAR_BELOW, IDC_VIEW_ISO_NE, IDC_VIEW_ISO_NW,
-    IDC_VIEW_ISO_SW,  IDC_VIEW_ISO_SE, IDC_COMPLETE_MODE, IDC_QUICK_MODE, IDC_SHOW_HIDDEN,
-    IDC_RETURN_AUTOMATICALLY, IDOK, IDCANCEL, IDC_HIDDEN_SETTINGS};
 
 int viewBit(int view) { return 1 << view; }
 
@@ -35,10 +29,13 @@ BOOL SolidToViewsDlg::OnInitDialog() {
     }
     CheckRadioButton(IDC_COMPLETE_MODE, IDC_QUICK_MODE, choice_.quick ? IDC_QUICK_MODE : IDC_COMPLETE_MODE);
     CheckDlgButton(IDC_SHOW_HIDDEN, choice_.showHidden ? BST_CHECKED : BST_UNCHECKED);
-    SetWindowText(choice_.captions[0].c_str());
-    for (std::size_t i = 0; i < std::size(kCaptionControls); ++i) {
-        SetDlgItemText(kCaptionControls[i], choice_.captions[i + 1].c_str());
-    }
+    frame::putCaptionsBlankingMissing(
+        *this, choice_.captions,
+        {{IDC_VIEWS_GROUP, 1},     {IDC_VIEW_FRONT, 2},      {IDC_VIEW_RIGHT, 3},
+         {IDC_VIEW_TOP, 4}, {IDC_VIEW_LEFT, 5},      {IDC_VIEW_BOTTOM, 6},     {IDC_VIEW_REAR_RIGHT, 7},
+         {IDC_VIEW_REAR_BELOW, 8}, {IDC_VIEW_ISO_NE, 9}, {IDC_VIEW_ISO_NW, 10}, {IDC_VIEW_ISO_SW, 11},
+         {IDC_VIEW_ISO_SE, 12}, {IDC_COMPLETE_MODE, 13}, {IDC_QUICK_MODE, 14}, {IDC_SHOW_HIDDEN, 15},
+         {IDC_RETURN_AUTOMATICALLY, 16}, {IDOK, 17}, {IDCANCEL, 18}, {IDC_HIDDEN_SETTINGS, 19}});
     CheckDlgButton(IDC_RETURN_AUTOMATICALLY, choice_.allowed > 0 ? BST_CHECKED : BST_UNCHECKED);
     GetDlgItem(IDC_RETURN_AUTOMATICALLY)->EnableWindow(choice_.allowed != 0);
     applyAllowedViews();

@@ -1,9 +1,9 @@
 // Arguments and result of "Vexa-ViewsDlg", and the rules its dialog applies to the view check boxes.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "acad/adscodes.h"
 
@@ -21,7 +21,7 @@ struct ViewsChoice {
     bool quick = false;
     short allowed = 0;  // its sign gives the starting state of "Return automatically"
     // Title, group, the eleven views in bit order, radios 122 and 123, boxes 109 and 124, OK, Cancel, button 140.
-    std::array<std::wstring, kViewsCaptionCount> captions;
+    std::vector<std::wstring> captions = std::vector<std::wstring>(kViewsCaptionCount);
     std::wstring settingsFunction;
     short settingsArgument = 0;
 };

@@ -1,21 +1,12 @@
-#include "acad/aced.h"
-#include "frame/resource_scope.h"
+#include "frame/option_dialog.h"
 #include "solid3d/SolidToViewsDlg.h"
 #include "solid3d/views_functions.h"
 
 namespace vexa::solid3d {
 
 int viewsDlg(resbuf* args) {
-    std::optional<ViewsChoice> choice = readViewsChoice(args);
-    if (!choice) return acedRetNil();
-    INT_PTR ended = IDCANCEL;
-    {
-        frame::PluginResources resources;
-        SolidToViewsDlg dialog(*choice);
-        ended = dialog.DoModal();
-    }
-    if (ended != IDOK) return acedRetNil();
-    return acedRetInt(viewsChoiceResult(*choice));
+    return frame::runOptionDialog<SolidToViewsDlg>(readViewsChoice(args),
+                                                   [](const ViewsChoice& choice) { acedRetInt(viewsChoiceResult(choice)); });
 }
 
 }  // namespace vexa::solid3d

@@ -1,6 +1,6 @@
 // "Vexa-Hlr" and the hidden-line service behind it, on a box of known size and on real parts.
 #include "acad/hlrapi.h"
-#include "tests/solid3d/solid3d_fixture.h"
+#include "support/solid3d_fixture.h"
 
 namespace {
 

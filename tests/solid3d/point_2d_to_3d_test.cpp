@@ -1,5 +1,5 @@
 // "Vexa_2DptTo3Dpt": the product's point typed into the waiting command, or run as commands.
-#include "tests/solid3d/solid3d_fixture.h"
+#include "support/solid3d_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // "Vexa-ViewsDlg" in the simulated host: initial state, the allowed-views and OK rules, the result.
 #include "solid3d/resource.h"
-#include "tests/solid3d/solid3d_fixture.h"
+#include "support/solid3d_fixture.h"
 
 namespace {
 

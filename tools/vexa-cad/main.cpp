@@ -10,7 +10,7 @@
 #include "lisp/utf8.h"
 #include "sim/host.h"
 #include "sim/solids/solid_commands.h"
-#include "sim/user_script.h"
+#include "sim/user/user_script.h"
 
 namespace {
 
