@@ -7,6 +7,8 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -17,11 +19,13 @@ class LoopbackServer {
 public:
     // Bound to 127.0.0.1; routes are added through routes() before start().
     LoopbackServer();
+    // The same over TLS, with a certificate and key in PEM files.
+    LoopbackServer(const std::filesystem::path& certificate, const std::filesystem::path& key);
     ~LoopbackServer();
     LoopbackServer(const LoopbackServer&) = delete;
     LoopbackServer& operator=(const LoopbackServer&) = delete;
 
-    httplib::Server& routes() { return server_; }
+    httplib::Server& routes() { return *server_; }
     void start();
 
     std::string url(std::string_view path) const;
@@ -37,7 +41,10 @@ public:
     static char generatedByte(std::uint64_t offset) { return static_cast<char>(offset % 251); }
 
 private:
-    httplib::Server server_;
+    void bind();
+
+    std::unique_ptr<httplib::Server> server_;
+    std::string scheme_;
     int port_ = -1;
     std::thread thread_;
     std::atomic<bool> stopping_{false};

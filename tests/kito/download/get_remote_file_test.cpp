@@ -1,10 +1,11 @@
 // "Vexa-GetRemoteFile" against a real HTTP server on the loopback interface.
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
-#include <sstream>
 
+#include "support/file_content.h"
 #include "support/host_fixture.h"
 #include "support/loopback_server.h"
 
@@ -15,13 +16,6 @@ using vexa::test::LoopbackServer;
 
 // The file the calls write, and the result they give for it, as prin1 prints it.
 constexpr wchar_t localPath[] = L"\"C:\\\\Vexa\\\\update.zip\"";
-
-std::string contentOf(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream read;
-    read << in.rdbuf();
-    return read.str();
-}
 
 class GetRemoteFile : public vexa::test::HostTest {
 protected:
@@ -48,7 +42,7 @@ protected:
         return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
     }
     void expectOldFileOnly() {
-        EXPECT_EQ(contentOf(target()), "old file");
+        EXPECT_EQ(vexa::test::fileContent(target()), "old file");
         EXPECT_EQ(filesInFolder(), 1u) << "a temporary file was left beside the target";
     }
 
@@ -62,7 +56,7 @@ TEST_F(GetRemoteFile, AFileServedWholeReplacesTheOldOneAndTheGivenPathComesBack)
     server.start();
     writeOldFile();
     EXPECT_EQ(get("/update.zip", 5000), localPath);
-    EXPECT_EQ(contentOf(target()), "new update");
+    EXPECT_EQ(vexa::test::fileContent(target()), "new update");
     EXPECT_EQ(filesInFolder(), 1u);
     // Exactly the string given, in the caller's spelling, not the file's.
     EXPECT_EQ(eval(L"(Vexa-GetRemoteFile \"" + server.wideUrl("/update.zip") + L"\" \"c:/vexa/UPDATE.ZIP\" 5000)"),
@@ -168,7 +162,28 @@ TEST_F(GetRemoteFile, RedirectsAreFollowedToWebAddressesOnly) {
     }
     expectOldFileOnly();
     EXPECT_EQ(get("/moved", 5000), localPath);
-    EXPECT_EQ(contentOf(target()), "new update");
+    EXPECT_EQ(vexa::test::fileContent(target()), "new update");
+}
+
+TEST_F(GetRemoteFile, AServerWithAnUntrustedCertificateGivesNil) {
+    const std::filesystem::path keys = host.drives().root() / "tls";
+    std::filesystem::create_directories(keys);
+    const std::string certificate = (keys / "cert.pem").string();
+    const std::string made = "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 1 "
+                             "-subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout '" +
+                             (keys / "key.pem").string() + "' -out '" + certificate + "' 2>/dev/null";
+    ASSERT_EQ(std::system(made.c_str()), 0);
+    LoopbackServer tls(certificate, keys / "key.pem");
+    tls.routes().Get("/update.zip", [](const httplib::Request&, httplib::Response& response) {
+        response.set_content("new update", "application/zip");
+    });
+    tls.start();
+    // A client that trusts the certificate is answered.
+    const std::string trusting = "curl -s -f --cacert '" + certificate + "' -o /dev/null '" + tls.url("/update.zip") + "'";
+    ASSERT_EQ(std::system(trusting.c_str()), 0);
+    writeOldFile();
+    EXPECT_EQ(getFrom(L"\"" + tls.wideUrl("/update.zip") + L"\"", 5000), L"nil");
+    expectOldFileOnly();
 }
 
 TEST_F(GetRemoteFile, ASecondDownloadGetsTheCurrentServerFileNotACachedCopy) {
@@ -181,13 +196,13 @@ TEST_F(GetRemoteFile, ASecondDownloadGetsTheCurrentServerFileNotACachedCopy) {
     });
     server.start();
     EXPECT_EQ(get("/update.zip", 5000), localPath);
-    EXPECT_EQ(contentOf(target()), "first version");
+    EXPECT_EQ(vexa::test::fileContent(target()), "first version");
     {
         const std::lock_guard lock(guard);
         served = "second version";
     }
     EXPECT_EQ(get("/update.zip", 5000), localPath);
-    EXPECT_EQ(contentOf(target()), "second version");
+    EXPECT_EQ(vexa::test::fileContent(target()), "second version");
     EXPECT_EQ(server.requests(), 2);
 }
 

@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <fstream>
 #include <mutex>
-#include <sstream>
 #include <thread>
 #include <vector>
 
 #include "sim/win/wininet/cache_lifetime.h"
+#include "support/file_content.h"
 #include "support/host_fixture.h"
 #include "support/loopback_server.h"
 #include "win/urlmon.h"
@@ -58,13 +58,6 @@ public:
     HRESULT stopResult = 1;
 };
 
-std::string contentOf(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream read;
-    read << in.rdbuf();
-    return read.str();
-}
-
 class UrlDownload : public vexa::test::HostTest {
 protected:
     UrlDownload() { std::filesystem::create_directories(*host.drives().toHost(L"C:\\Vexa")); }
@@ -72,7 +65,7 @@ protected:
     HRESULT download(std::string_view path, RecordingCallback* callback = nullptr) {
         return URLDownloadToFileW(nullptr, server.wideUrl(path).c_str(), L"C:\\Vexa\\file.bin", 0, callback);
     }
-    std::string downloaded() { return contentOf(*host.drives().toHost(L"C:\\Vexa\\file.bin")); }
+    std::string downloaded() { return vexa::test::fileContent(*host.drives().toHost(L"C:\\Vexa\\file.bin")); }
 
     LoopbackServer server;
 };
