@@ -28,7 +28,7 @@ std::string entryName(std::wstring_view url) {
 
 }  // namespace
 
-UrlCache::UrlCache(const DrivePaths& drives) : folder_(drives.toHost(cacheFolder).value_or(drives.root() / "inetcache")) {}
+UrlCache::UrlCache(const DrivePaths& drives) : folder_(*drives.toHost(cacheFolder)) {}
 
 std::filesystem::path UrlCache::entryFile(std::wstring_view url) const { return folder_ / (entryName(url) + ".entry"); }
 
