@@ -14,7 +14,7 @@ constexpr int stepMilliseconds = 5;
 constexpr long connectTimeoutMilliseconds = 60'000;
 constexpr long stallSeconds = 60;
 constexpr long maxRedirects = 10;
-constexpr long bufferBytes = 512 * 1024;
+constexpr long bufferBytes = 100 * 1024;
 
 bool curlReady() {
     static const bool ready = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;

@@ -9,7 +9,6 @@ namespace vexa::sim::win {
 
 namespace {
 
-constexpr std::size_t writeBufferBytes = 1 << 20;
 constexpr int nameAttempts = 100;
 
 }  // namespace
@@ -24,7 +23,7 @@ ReplacingFile::ReplacingFile(std::filesystem::path target) : target_(std::move(t
         if (file_ == nullptr && errno != EEXIST) break;
     }
     created_ = file_ != nullptr;
-    if (created_) std::setvbuf(file_, nullptr, _IOFBF, writeBufferBytes);
+
 }
 
 ReplacingFile::~ReplacingFile() {
