@@ -3,7 +3,7 @@
 #include <chrono>
 #include <optional>
 
-#include "sim/win/window_system.h"
+#include "sim/win/user32/window_system.h"
 
 namespace vexa::sim::win {
 
