@@ -25,8 +25,10 @@ const std::wstring writeService = L"WriteFile";
 constexpr std::size_t cacheChunkBytes = 1 << 20;
 
 struct UrlHandle {
-    CURLU* url = curl_url();
+    UrlHandle() = default;
     ~UrlHandle() { curl_url_cleanup(url); }
+    UrlHandle(const UrlHandle&) = delete;
+    UrlHandle& operator=(const UrlHandle&) = delete;
     std::optional<std::string> get(CURLUPart part, unsigned flags) const {
         char* text = nullptr;
         if (curl_url_get(url, part, &text, flags) != CURLUE_OK) return std::nullopt;
@@ -34,6 +36,8 @@ struct UrlHandle {
         curl_free(text);
         return copy;
     }
+
+    CURLU* url = curl_url();
 };
 
 // What curl is given: the address itself, except that a file address ("file:///C:/Vexa/a.txt")
