@@ -2,6 +2,7 @@
 # Installs the Debian packages the build needs, only those missing.
 set -euo pipefail
 packages=(build-essential cmake ninja-build ccache llvm-14 libgtest-dev libgmock-dev libbenchmark-dev python3
+          libcurl4-openssl-dev libcpp-httplib-dev pkg-config curl openssl
           libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
           libocct-data-exchange-dev libtbb-dev occt-misc)
 missing=()
