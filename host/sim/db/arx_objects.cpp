@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "acad/dbmain.h"
+#include "db/arx_text_objects.h"
 #include "db/database.h"
 #include "sim/host.h"
 
@@ -59,6 +60,8 @@ AcDbObject* newEntityObject(Database& database, const Entity& entity) {
         object = new AcDbLine(toPoint(line->start), toPoint(line->end));
     } else if (const auto* circle = std::get_if<vexa::sim::db::CircleGeometry>(&entity.geometry)) {
         object = new AcDbCircle(toPoint(circle->center), circle->radius);
+    } else if (AcDbEntity* text = vexa::sim::db::newTextEntityObject(entity)) {
+        object = text;
     } else {
         object = new AcDbOtherEntity;
     }
@@ -153,6 +156,10 @@ Acad::ErrorStatus AcDbObject::close() {
     database->endOpen(id_.asOldId(), mode_);
     delete this;
     return Acad::eOk;
+}
+
+void AcDbObject::getAcDbHandle(AcDbHandle& handle) const {
+    handle = AcDbHandle(static_cast<std::uint64_t>(id_.asOldId()));
 }
 
 AcDbObjectId AcDbEntity::layerId() const {
