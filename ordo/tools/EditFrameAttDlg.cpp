@@ -1,5 +1,6 @@
 #include "ordo/tools/EditFrameAttDlg.h"
 
+#include "ordo/tools/list_selection.h"
 #include "ordo/tools/resource_chamfer_frame.h"
 #include "ordo/views/caption_texts.h"
 
@@ -61,13 +62,7 @@ BOOL EditFrameAttDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL EditFrameAttDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->idFrom == IDC_EDIT_ATT_LIST && header->code == LVN_ITEMCHANGED) {
-        const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
-        if ((change->uNewState & LVIS_SELECTED) && !(change->uOldState & LVIS_SELECTED)) makeCurrent(change->iItem);
-        *result = 0;
-        return TRUE;
-    }
+    if (const int row = newlySelectedRow(lParam, IDC_EDIT_ATT_LIST); row >= 0) makeCurrent(row);
     return CAdUiBaseDialog::OnNotify(wParam, lParam, result);
 }
 

@@ -9,15 +9,6 @@
 
 namespace vexa::ordo {
 
-namespace {
-
-const std::wstring& captionAt(const std::vector<std::wstring>& captions, std::size_t slot) {
-    static const std::wstring empty;
-    return slot < captions.size() ? captions[slot] : empty;
-}
-
-}  // namespace
-
 InitScale::InitScale(InitScaleOptions& options)
     : CAdUiBaseDialog(IDD_INIT_SCALE), options_(options), scale_(numberFieldText(options.scale)) {}
 
@@ -63,7 +54,7 @@ BOOL InitScale::OnCommand(WPARAM wParam, LPARAM lParam) {
 void InitScale::OnOK() {
     const std::wstring text = GetDlgItem(IDC_INIT_SCALE)->GetWindowText();
     if (toSinglePrecision(frame::leadingNumber(text)) == 0.0f) {
-        MessageBox(captionAt(options_.captions, 8).c_str(), captionAt(options_.captions, 7).c_str(), MB_OK | MB_ICONERROR);
+        MessageBox(options_.zeroScaleText.c_str(), options_.zeroScaleTitle.c_str(), MB_OK | MB_ICONERROR);
         return;
     }
     if (!UpdateData(TRUE)) return;

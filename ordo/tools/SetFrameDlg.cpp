@@ -7,6 +7,7 @@
 #include "frame/product_call.h"
 #include "ordo/tools/AddAttribute.h"
 #include "ordo/tools/frame_links.h"
+#include "ordo/tools/list_selection.h"
 #include "ordo/tools/resource_chamfer_frame.h"
 #include "ordo/views/caption_texts.h"
 
@@ -263,15 +264,9 @@ BOOL SetFrameDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL SetFrameDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (const int row = newlySelectedRow(lParam, IDC_FRAME_LIST); row >= 0) makeCurrent(row);
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->idFrom != IDC_FRAME_LIST) return CAdUiBaseDialog::OnNotify(wParam, lParam, result);
-    if (header->code == LVN_ITEMCHANGED) {
-        const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
-        if ((change->uNewState & LVIS_SELECTED) && !(change->uOldState & LVIS_SELECTED)) makeCurrent(change->iItem);
-        *result = 0;
-        return TRUE;
-    }
-    if (header->code == LVN_ENDLABELEDITW) {
+    if (header->idFrom == IDC_FRAME_LIST && header->code == LVN_ENDLABELEDITW) {
         // Names of the fixed rows stay as they are.
         const auto* edit = reinterpret_cast<const NMLVDISPINFOW*>(lParam);
         *result = edit->item.pszText != nullptr && edit->item.iItem >= options_.fixedRows ? TRUE : FALSE;

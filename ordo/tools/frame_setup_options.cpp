@@ -44,6 +44,8 @@ std::optional<InitScaleOptions> readInitScaleOptions(const resbuf* args) {
         }
     }
     if (read.captions) options.captions = *read.captions;
+    if (options.captions.size() > 7) options.zeroScaleTitle = options.captions[7];
+    if (options.captions.size() > 8) options.zeroScaleText = options.captions[8];
     return options;
 }
 

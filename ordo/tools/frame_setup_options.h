@@ -21,6 +21,8 @@ struct InitScaleOptions {
     std::optional<std::wstring> helpFile;
     std::wstring helpTopic;
     std::vector<std::wstring> captions;
+    std::wstring zeroScaleTitle;  // caption slots 7 and 8
+    std::wstring zeroScaleText;
     std::wstring scaleText;  // read back at OK
 };
 
