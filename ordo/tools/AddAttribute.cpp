@@ -1,7 +1,7 @@
 #include "ordo/tools/AddAttribute.h"
 
 #include "ordo/tools/resource_chamfer_frame.h"
-#include "ordo/views/caption_texts.h"
+#include "frame/captions.h"
 
 namespace vexa::ordo {
 
@@ -17,7 +17,7 @@ AddAttribute::AddAttribute(std::wstring title, std::wstring label, std::wstring 
 
 BOOL AddAttribute::OnInitDialog() {
     CAdUiBaseDialog::OnInitDialog();
-    showCaptions(*this, captions_, {{IDC_ADD_NAME_LABEL, 1}, {IDOK, 2}});
+    frame::putCaptionsBlankingMissing(*this, captions_, {{IDC_ADD_NAME_LABEL, 1}, {IDOK, 2}});
     return TRUE;
 }
 

@@ -1,6 +1,6 @@
 #include "ordo/tools/DeChamf.h"
 
-#include "ordo/views/caption_texts.h"
+#include "frame/captions.h"
 #include "frame/number_fields.h"
 #include "ordo/tools/resource_chamfer_frame.h"
 
@@ -16,7 +16,7 @@ BOOL DeChamf::OnInitDialog() {
     CAdUiBaseDialog::OnInitDialog();
     SetDlgItemText(IDC_DECHAMF_FILLET, fillet_.text());
     SetDlgItemText(IDC_DECHAMF_CHAMFER, chamfer_.text());
-    showCaptions(*this, options_.captions,
+    frame::putCaptionsBlankingMissing(*this, options_.captions,
                                       {{IDC_DECHAMF_VALUE_GROUP, 1},
                                        {IDC_DECHAMF_FILLET_LABEL, 2},
                                        {IDC_DECHAMF_CHAMFER_LABEL, 3},

@@ -1,8 +1,8 @@
 #include "ordo/tools/DeChamfComm.h"
 
-#include "ordo/views/caption_texts.h"
+#include "frame/captions.h"
 #include "frame/number_fields.h"
-#include "ordo/views/single_precision.h"
+#include "frame/single_precision.h"
 #include "ordo/tools/resource_chamfer_frame.h"
 
 namespace vexa::ordo {
@@ -28,7 +28,7 @@ BOOL DeChamfComm::OnInitDialog() {
     CAdUiBaseDialog::OnInitDialog();
     fillSizeBox(*static_cast<CComboBox*>(GetDlgItem(IDC_COMM_FILLET)), options_.fillet);
     fillSizeBox(*static_cast<CComboBox*>(GetDlgItem(IDC_COMM_CHAMFER)), options_.chamfer);
-    showCaptions(*this, options_.captions,
+    frame::putCaptionsBlankingMissing(*this, options_.captions,
                                       {{IDC_COMM_FUNCTION_GROUP, 1},
                                        {IDC_COMM_MANUAL, 2},
                                        {IDC_COMM_AUTO_FILLET, 3},
@@ -70,8 +70,8 @@ BOOL DeChamfComm::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 void DeChamfComm::OnOK() {
     UpdateData(TRUE);
-    options_.filletValue = toSinglePrecision(frame::leadingNumber(GetDlgItem(IDC_COMM_FILLET)->GetWindowText()));
-    options_.chamferValue = toSinglePrecision(frame::leadingNumber(GetDlgItem(IDC_COMM_CHAMFER)->GetWindowText()));
+    options_.filletValue = frame::toSinglePrecision(frame::leadingNumber(GetDlgItem(IDC_COMM_FILLET)->GetWindowText()));
+    options_.chamferValue = frame::toSinglePrecision(frame::leadingNumber(GetDlgItem(IDC_COMM_CHAMFER)->GetWindowText()));
     EndDialog(IDOK);
 }
 

@@ -2,7 +2,7 @@
 
 #include "ordo/tools/list_selection.h"
 #include "ordo/tools/resource_chamfer_frame.h"
-#include "ordo/views/caption_texts.h"
+#include "frame/captions.h"
 
 namespace vexa::ordo {
 
@@ -23,7 +23,7 @@ BOOL EditFrameAttDlg::OnInitDialog() {
         const int row = list_.InsertItem(static_cast<int>(i), options_.rows[i].name.c_str());
         list_.SetItemText(row, 1, options_.rows[i].value.c_str());
     }
-    showCaptions(*this, options_.captions,
+    frame::putCaptionsBlankingMissing(*this, options_.captions,
                  {{IDC_EDIT_ATT_NAME_LABEL, 3}, {IDC_EDIT_ATT_VALUE_LABEL, 4}, {IDOK, 5}, {IDCANCEL, 6}});
     return TRUE;
 }

@@ -1,7 +1,7 @@
 #include "ordo/tools/FrmAtt.h"
 
 #include "ordo/tools/resource_chamfer_frame.h"
-#include "ordo/views/caption_texts.h"
+#include "frame/captions.h"
 
 namespace vexa::ordo {
 
@@ -22,7 +22,7 @@ BOOL FrmAtt::OnInitDialog() {
     CAdUiBaseDialog::OnInitDialog();
     for (std::size_t slot = 0; slot < kFrameFieldSlots; ++slot) SetDlgItemText(kFieldBoxes[slot], options_.fields[slot]);
     // Caption slots 2 to 19 are the labels of field slots 0 to 17.
-    showCaptions(*this, options_.captions,
+    frame::putCaptionsBlankingMissing(*this, options_.captions,
                  {{IDC_FRM_ATTRIBUTES_GROUP, 1},
                   {IDC_FRM_RA_LABEL, 2},
                   {IDC_FRM_TOLERANCE_LABEL, 3},

@@ -4,8 +4,8 @@
 #include "frame/number_fields.h"
 #include "ordo/tools/chamfer_options.h"
 #include "ordo/tools/resource_chamfer_frame.h"
-#include "ordo/views/caption_texts.h"
-#include "ordo/views/single_precision.h"
+#include "frame/captions.h"
+#include "frame/single_precision.h"
 
 namespace vexa::ordo {
 
@@ -22,7 +22,7 @@ BOOL InitScale::OnInitDialog() {
     CAdUiBaseDialog::OnInitDialog();
     auto* scale = static_cast<CEdit*>(GetDlgItem(IDC_INIT_SCALE));
     scale->SetWindowText(scale_.text());
-    showCaptions(*this, options_.captions,
+    frame::putCaptionsBlankingMissing(*this, options_.captions,
                  {{IDC_INIT_SCALE_GROUP, 1},
                   {IDC_INIT_SCALE_LABEL, 2},
                   {IDC_INIT_LAYER_GROUP, 3},
@@ -53,7 +53,7 @@ BOOL InitScale::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 void InitScale::OnOK() {
     const std::wstring text = GetDlgItem(IDC_INIT_SCALE)->GetWindowText();
-    if (toSinglePrecision(frame::leadingNumber(text)) == 0.0f) {
+    if (frame::toSinglePrecision(frame::leadingNumber(text)) == 0.0f) {
         MessageBox(options_.zeroScaleText.c_str(), options_.zeroScaleTitle.c_str(), MB_OK | MB_ICONERROR);
         return;
     }

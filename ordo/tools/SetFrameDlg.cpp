@@ -9,7 +9,7 @@
 #include "ordo/tools/frame_links.h"
 #include "ordo/tools/list_selection.h"
 #include "ordo/tools/resource_chamfer_frame.h"
-#include "ordo/views/caption_texts.h"
+#include "frame/captions.h"
 
 namespace vexa::ordo {
 
@@ -43,7 +43,7 @@ void SetFrameDlg::DoDataExchange(CDataExchange* dx) {
 
 BOOL SetFrameDlg::OnInitDialog() {
     CAdUiBaseDialog::OnInitDialog();
-    showCaptions(*this, options_.captions,
+    frame::putCaptionsBlankingMissing(*this, options_.captions,
                  {{IDC_FRAME_PAPER_GROUP, 1},
                   {IDC_FRAME_OTHER, 2},
                   {IDC_FRAME_OBJECTS_GROUP, 3},

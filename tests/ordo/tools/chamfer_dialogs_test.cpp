@@ -1,7 +1,7 @@
 // The de-chamfer dialogs in the simulated host: number fields checked at every keystroke, the
 // mode following the size boxes.
 #include "ordo/tools/resource_chamfer_frame.h"
-#include "tests/ordo/dialog_fixture.h"
+#include "support/ordo_dialog_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The title-block attribute form and the list editor in the simulated host.
 #include "ordo/tools/resource_chamfer_frame.h"
-#include "tests/ordo/dialog_fixture.h"
+#include "support/ordo_dialog_fixture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The frame set-up and initial scale dialogs in the simulated host: the scale computed by the
 // product's function, frame objects selected and attributes linked to texts picked in the drawing.
 #include "ordo/tools/resource_chamfer_frame.h"
-#include "tests/ordo/dialog_fixture.h"
+#include "support/ordo_dialog_fixture.h"
 
 namespace {
 
