@@ -80,7 +80,10 @@ CodedArguments readCodedArguments(const resbuf* args, std::size_t captionSlots) 
         if (!item.isList() || item.isDottedPair()) continue;
         const std::vector<Element> children = item.children();
         if (isCaptionList(item)) {
-            if (!read.captions) read.captions = readCaptions(children, captionSlots);
+            if (!read.captions) {
+                read.captions = readCaptions(children, captionSlots);
+                read.captionTag = children.front().string();
+            }
             continue;
         }
         if (children.size() != 2) continue;

@@ -45,6 +45,7 @@ struct CodedOption {
 struct CodedArguments {
     std::vector<CodedOption> options;
     std::optional<std::vector<std::wstring>> captions;
+    std::wstring captionTag;  // the caption list's first string
 };
 
 // Option items (code value) and the first caption list; other shapes are skipped.

@@ -31,6 +31,13 @@ struct PromptResult {
     std::wstring text;
 };
 
+// A call of the host's help: the file ("acad.chm" for the host's own) and the topic.
+struct HelpRequest {
+    std::wstring file;
+    std::wstring topic;
+    int command = 0;
+};
+
 class Host {
 public:
     Host();
@@ -63,6 +70,7 @@ public:
     monitors::Cursor& cursor() { return cursor_; }
     // The drawing view, its viewports, selection sets and the selection prompt.
     editor::Editor& editor() { return *editor_; }
+    std::vector<HelpRequest>& helpRequests() { return helpRequests_; }
 
     // A system variable, with the drawing's name and folder taken from the current drawing.
     std::optional<VariableValue> variable(std::wstring_view name) const;
@@ -148,6 +156,7 @@ private:
     };
 
     std::vector<PluginCall> calls_;
+    std::vector<HelpRequest> helpRequests_;
     std::vector<Definition> definitions_;
     std::deque<std::wstring> sentLines_;
     int commandDepth_ = 0;

@@ -49,6 +49,8 @@ def undefined_symbols(module):
 
 
 def name_parts(symbol):
+    # GCC's ABI tags ("GetWindowText[abi:cxx11]" for a function returning std::wstring) are no part of the name.
+    symbol = re.sub(r"\[abi:\w+\]", "", symbol)
     for prefix in SPECIAL_PREFIXES:
         if symbol.startswith(prefix):
             symbol = symbol[len(prefix):]

@@ -11,6 +11,17 @@ public:
     // dialogResource: the module holding the template; null takes the current resource module.
     explicit CAdUiBaseDialog(UINT templateId, CWnd* parent = nullptr, HINSTANCE dialogResource = nullptr);
     ~CAdUiBaseDialog() override;
+
+protected:
+    // The dialog steps aside for the editor (a selection or a pick at the host's prompt): it is
+    // hidden and the host's window takes input. Complete or cancel brings it back as it was,
+    // with the focus where it was (unconfirmed which of the host's dialog bases offer these).
+    void BeginEditorCommand();
+    void CompleteEditorCommand(BOOL restoreDialogs = TRUE);
+    void CancelEditorCommand();
+
+private:
+    HWND focusBeforeEditor_ = nullptr;
 };
 
 class CAdUiDialog : public CAdUiBaseDialog {
@@ -27,3 +38,10 @@ public:
 
 // The host's main window as a framework object (adsw_acadMainWnd() in acad/acedwinmsg.h is its handle).
 CWnd* acedGetAcadFrame();
+
+// The host's "select objects" button: a push button showing the host's selection bitmap.
+class CAcUiSelectButton : public CButton {
+public:
+    // Loads the host's bitmap onto the button (subclassed first, for example by DDX_Control).
+    BOOL AutoLoad();
+};

@@ -6,6 +6,7 @@
 
 #include "acad/adscodes.h"
 #include "acad/dbgeometry.h"
+#include "acad/dbhandle.h"
 
 namespace AcDb {
 enum OpenMode { kNotOpen = -1, kForRead = 0, kForWrite = 1 };
@@ -61,6 +62,8 @@ public:
 
     AcDbObjectId objectId() const { return id_; }
     AcDbDatabase* database() const { return id_.database(); }
+    // The handle the object has in its drawing; null for an object outside any database.
+    void getAcDbHandle(AcDbHandle& handle) const;
     bool isReadEnabled() const { return mode_ != AcDb::kNotOpen; }
     bool isWriteEnabled() const { return mode_ == AcDb::kForWrite; }
     Acad::ErrorStatus upgradeOpen();

@@ -3,6 +3,7 @@
 
 #include "acad/dbblocks.h"
 #include "acad/dbmain.h"
+#include "db/arx_text_objects.h"
 #include "db/database.h"
 #include "db/entity_objects.h"
 #include "db/object_access.h"
@@ -126,6 +127,10 @@ Acad::ErrorStatus AcDbObject::close() {
     database->endOpen(id_.asOldId(), mode_);
     delete this;
     return Acad::eOk;
+}
+
+void AcDbObject::getAcDbHandle(AcDbHandle& handle) const {
+    handle = AcDbHandle(static_cast<std::uint64_t>(id_.asOldId()));
 }
 
 AcDbObjectId AcDbEntity::layerId() const {

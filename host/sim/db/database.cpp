@@ -34,8 +34,8 @@ bool isByName(const Linetype& linetype) {
 }  // namespace
 
 const wchar_t* entityTypeName(const Geometry& geometry) {
-    static constexpr const wchar_t* names[] = {L"LINE",    L"CIRCLE", L"ARC",   L"LWPOLYLINE",
-                                                       L"TEXT",    L"ELLIPSE", L"SPLINE", L"3DSOLID"};
+    static constexpr const wchar_t* names[] = {L"LINE",  L"CIRCLE", L"ARC",    L"LWPOLYLINE", L"TEXT",  L"ELLIPSE",
+                                               L"SPLINE", L"3DSOLID", L"MTEXT", L"ATTDEF",     L"INSERT", L"ATTRIB"};
     return names[geometry.index()];
 }
 
@@ -153,7 +153,7 @@ const Entity* Database::entityAfter(ObjectId id) const {
 
 const Entity* Database::lastEntity() const {
     for (auto it = entities_.rbegin(); it != entities_.rend(); ++it) {
-        if (!it->second.erased) return &it->second;
+        if (!it->second.erased && ownerOfSubEntity(it->second) == kNullId) return &it->second;
     }
     return nullptr;
 }

@@ -79,6 +79,44 @@ std::vector<ValuePtr> entityHeader(const Database& database, const Entity& entit
 
 const Point3 kNormal{0.0, 0.0, 1.0};
 
+void appendText(std::vector<ValuePtr>& items, const TextGeometry& text) {
+    items.push_back(group(100, makeString(L"AcDbText")));
+    items.push_back(pointGroup(10, text.position));
+    items.push_back(group(40, makeReal(text.height)));
+    items.push_back(group(1, makeString(text.text)));
+    items.push_back(group(50, makeReal(text.rotation)));
+    items.push_back(group(7, makeString(L"Standard")));
+}
+
+std::optional<double> positiveOf(const ValuePtr& value) {
+    const std::optional<double> real = realOf(value);
+    return real && *real > 0.0 ? real : std::nullopt;
+}
+
+template <class Field>
+auto storeInto(Field& field) {
+    return [&field](const auto& value) {
+        field = value;
+        return true;
+    };
+}
+
+bool readText(const DxfGroups& dxf, TextGeometry& text) {
+    return apply<Point3>(dxf, 10, pointOf, storeInto(text.position)) &&
+           apply<double>(dxf, 40, positiveOf, storeInto(text.height)) &&
+           apply<double>(dxf, 50, realOf, storeInto(text.rotation)) &&
+           apply<std::wstring>(dxf, 1, stringOf, storeInto(text.text));
+}
+
+bool readTag(const DxfGroups& dxf, std::wstring& tag) {
+    // A tag is one word, as the host keeps it: no spaces, upper case.
+    return apply<std::wstring>(dxf, 2, stringOf, [&](const std::wstring& value) {
+        if (value.empty() || value.find(L' ') != std::wstring::npos) return false;
+        tag = upperCase(value);
+        return true;
+    });
+}
+
 void appendGeometry(std::vector<ValuePtr>& items, const Geometry& geometry) {
     if (const auto* line = std::get_if<LineGeometry>(&geometry)) {
         items.push_back(group(100, makeString(L"AcDbLine")));
@@ -101,12 +139,29 @@ void appendGeometry(std::vector<ValuePtr>& items, const Geometry& geometry) {
         items.push_back(group(70, makeInteger(polyline->closed ? 1 : 0)));
         for (const Point3& vertex : polyline->vertices) items.push_back(pointGroup(10, vertex, true));
     } else if (const auto* text = std::get_if<TextGeometry>(&geometry)) {
-        items.push_back(group(100, makeString(L"AcDbText")));
-        items.push_back(pointGroup(10, text->position));
-        items.push_back(group(40, makeReal(text->height)));
-        items.push_back(group(1, makeString(text->text)));
-        items.push_back(group(50, makeReal(text->rotation)));
+        appendText(items, *text);
+    } else if (const auto* mtext = std::get_if<MTextGeometry>(&geometry)) {
+        items.push_back(group(100, makeString(L"AcDbMText")));
+        items.push_back(pointGroup(10, mtext->position));
+        items.push_back(group(40, makeReal(mtext->height)));
+        items.push_back(group(41, makeReal(mtext->width)));
+        items.push_back(group(1, makeString(mtext->contents)));
         items.push_back(group(7, makeString(L"Standard")));
+    } else if (const auto* definition = std::get_if<AttributeDefinitionGeometry>(&geometry)) {
+        appendText(items, definition->text);
+        items.push_back(group(100, makeString(L"AcDbAttributeDefinition")));
+        items.push_back(group(3, makeString(definition->prompt)));
+        items.push_back(group(2, makeString(definition->tag)));
+        items.push_back(group(70, makeInteger(0)));
+    } else if (const auto* reference = std::get_if<BlockReferenceGeometry>(&geometry)) {
+        items.push_back(group(100, makeString(L"AcDbBlockReference")));
+        items.push_back(group(2, makeString(reference->block)));
+        items.push_back(pointGroup(10, reference->position));
+    } else if (const auto* attribute = std::get_if<AttributeGeometry>(&geometry)) {
+        appendText(items, attribute->text);
+        items.push_back(group(100, makeString(L"AcDbAttribute")));
+        items.push_back(group(2, makeString(attribute->tag)));
+        items.push_back(group(70, makeInteger(0)));
     }
     items.push_back(pointGroup(210, kNormal));
 }
@@ -114,11 +169,8 @@ void appendGeometry(std::vector<ValuePtr>& items, const Geometry& geometry) {
 bool readGeometry(const DxfGroups& dxf, Geometry& geometry) {
     const auto point = [](const ValuePtr& v) { return pointOf(v); };
     const auto real = [](const ValuePtr& v) { return realOf(v); };
-    const auto positive = [](const ValuePtr& v) {
-        const std::optional<double> r = realOf(v);
-        return r && *r > 0.0 ? r : std::nullopt;
-    };
-    const auto into = [](auto& field) { return [&field](const auto& value) { field = value; return true; }; };
+    const auto positive = [](const ValuePtr& v) { return positiveOf(v); };
+    const auto into = [](auto& field) { return storeInto(field); };
     if (auto* line = std::get_if<LineGeometry>(&geometry)) {
         return apply<Point3>(dxf, 10, point, into(line->start)) && apply<Point3>(dxf, 11, point, into(line->end));
     }
@@ -143,21 +195,54 @@ bool readGeometry(const DxfGroups& dxf, Geometry& geometry) {
         return apply<std::int32_t>(dxf, 70, flags, [&](std::int32_t bits) { polyline->closed = (bits & 1) != 0; return true; }) &&
                polyline->vertices.size() >= 2;
     }
-    auto& text = std::get<TextGeometry>(geometry);
-    return apply<Point3>(dxf, 10, point, into(text.position)) && apply<double>(dxf, 40, positive, into(text.height)) &&
-           apply<double>(dxf, 50, real, into(text.rotation)) &&
-           apply<std::wstring>(dxf, 1, [](const ValuePtr& v) { return stringOf(v); }, into(text.text));
+    if (auto* text = std::get_if<TextGeometry>(&geometry)) return readText(dxf, *text);
+    if (auto* mtext = std::get_if<MTextGeometry>(&geometry)) {
+        return apply<Point3>(dxf, 10, point, into(mtext->position)) &&
+               apply<double>(dxf, 40, positive, into(mtext->height)) &&
+               apply<double>(dxf, 41, [](const ValuePtr& v) {
+                   const std::optional<double> r = realOf(v);
+                   return r && *r >= 0.0 ? r : std::nullopt;
+               }, into(mtext->width)) &&
+               apply<std::wstring>(dxf, 1, stringOf, into(mtext->contents));
+    }
+    if (auto* definition = std::get_if<AttributeDefinitionGeometry>(&geometry)) {
+        return readText(dxf, definition->text) && readTag(dxf, definition->tag) &&
+               apply<std::wstring>(dxf, 3, stringOf, into(definition->prompt));
+    }
+    if (auto* reference = std::get_if<BlockReferenceGeometry>(&geometry)) {
+        return apply<Point3>(dxf, 10, point, into(reference->position)) &&
+               apply<std::wstring>(dxf, 2, stringOf, into(reference->block));
+    }
+    auto& attribute = std::get<AttributeGeometry>(geometry);
+    return readText(dxf, attribute.text) && readTag(dxf, attribute.tag);
 }
 
 // The groups an entity of each type cannot be made without.
-bool hasRequiredGroups(const DxfGroups& dxf, const Geometry& geometry) {
-    switch (geometry.index()) {
-        case 0: return dxf.has(10) && dxf.has(11);
-        case 1: return dxf.has(10) && dxf.has(40);
-        case 2: return dxf.has(10) && dxf.has(40) && dxf.has(50) && dxf.has(51);
-        case 3: return dxf.has(10);
-        default: return dxf.has(10) && dxf.has(1);
+struct RequiredGroups {
+    const DxfGroups& dxf;
+    bool operator()(const LineGeometry&) const { return dxf.has(10) && dxf.has(11); }
+    bool operator()(const CircleGeometry&) const { return dxf.has(10) && dxf.has(40); }
+    bool operator()(const ArcGeometry&) const { return dxf.has(10) && dxf.has(40) && dxf.has(50) && dxf.has(51); }
+    bool operator()(const PolylineGeometry&) const { return dxf.has(10); }
+    bool operator()(const TextGeometry&) const { return dxf.has(10) && dxf.has(1); }
+    bool operator()(const MTextGeometry&) const { return dxf.has(10) && dxf.has(1); }
+    bool operator()(const AttributeDefinitionGeometry&) const { return dxf.has(10) && dxf.has(2); }
+    bool operator()(const BlockReferenceGeometry&) const { return dxf.has(10) && dxf.has(2); }
+    bool operator()(const AttributeGeometry&) const { return dxf.has(10) && dxf.has(2); }
+};
+
+bool hasRequiredGroups(const DxfGroups& dxf, const Geometry& geometry) { return std::visit(RequiredGroups{dxf}, geometry); }
+
+// An attribute made on its own joins the block reference made just before it (or before its
+// sibling attributes), as the host's entmake sequence of INSERT and ATTRIB does.
+ObjectId ownerForNewAttribute(const Database& database) {
+    const Entity* newest = nullptr;
+    for (const Entity* entity = database.firstEntity(); entity != nullptr; entity = database.entityAfter(entity->id)) {
+        newest = entity;
     }
+    if (newest == nullptr) return kNullId;
+    if (std::holds_alternative<BlockReferenceGeometry>(newest->geometry)) return newest->id;
+    return ownerOfSubEntity(*newest);
 }
 
 }  // namespace
@@ -292,8 +377,10 @@ std::optional<Entity> entityFromDxf(Database& database, const DxfGroups& dxf, En
 
 std::optional<Entity> newEntityOfType(const Database& database, std::wstring_view type, std::wstring_view currentLayer) {
     static const std::vector<std::pair<std::wstring_view, Geometry>> prototypes{
-        {L"LINE", LineGeometry{}},           {L"CIRCLE", CircleGeometry{}}, {L"ARC", ArcGeometry{}},
-        {L"LWPOLYLINE", PolylineGeometry{}}, {L"TEXT", TextGeometry{}},
+        {L"LINE", LineGeometry{}},           {L"CIRCLE", CircleGeometry{}},  {L"ARC", ArcGeometry{}},
+        {L"LWPOLYLINE", PolylineGeometry{}}, {L"TEXT", TextGeometry{}},      {L"MTEXT", MTextGeometry{}},
+        {L"ATTDEF", AttributeDefinitionGeometry{}}, {L"INSERT", BlockReferenceGeometry{}},
+        {L"ATTRIB", AttributeGeometry{}},
     };
     const std::wstring upper = upperCase(type);
     for (const auto& [name, geometry] : prototypes) {
@@ -303,6 +390,10 @@ std::optional<Entity> newEntityOfType(const Database& database, std::wstring_vie
         entity.layer = layer != nullptr ? layer->id : database.layerZero().id;
         entity.linetype = database.linetypes().find(L"BYLAYER")->id;
         entity.geometry = geometry;
+        if (auto* attribute = std::get_if<AttributeGeometry>(&entity.geometry)) {
+            attribute->owner = ownerForNewAttribute(database);
+            if (attribute->owner == kNullId) return std::nullopt;
+        }
         return entity;
     }
     return std::nullopt;

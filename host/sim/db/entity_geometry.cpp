@@ -79,6 +79,20 @@ struct OutlineOf {
     Stroke operator()(const SolidGeometry& solid) const {
         return {flat(solid.low), {solid.high.x, solid.low.y}, flat(solid.high), {solid.low.x, solid.high.y}, flat(solid.low)};
     }
+    Stroke operator()(const MTextGeometry& text) const {
+        const double width = text.width > 0.0 ? text.width
+                                              : text.height * kCharacterWidth *
+                                                    static_cast<double>(std::max<std::size_t>(1, text.contents.size()));
+        const Point2 top = flat(text.position);
+        const Point2 bottom{top.x, top.y - text.height};
+        return {top, {top.x + width, top.y}, {top.x + width, bottom.y}, bottom, top};
+    }
+    Stroke operator()(const AttributeDefinitionGeometry& definition) const { return (*this)(definition.text); }
+    Stroke operator()(const AttributeGeometry& attribute) const { return (*this)(attribute.text); }
+    // Without its block's geometry a reference is only its insertion point.
+    Stroke operator()(const BlockReferenceGeometry& reference) const {
+        return {flat(reference.position), flat(reference.position)};
+    }
 };
 
 double segmentDistance(Point2 p, Point2 a, Point2 b) {

@@ -1,6 +1,7 @@
 #include "db/entity_objects.h"
 
 #include "acad/dbcurves.h"
+#include "db/arx_text_objects.h"
 #include "db/object_access.h"
 
 namespace vexa::sim::db {
@@ -27,7 +28,12 @@ struct ObjectOf {
         object->setClosed(polyline.closed);
         return object;
     }
+    // The text kinds have objects of their own (newTextEntityObject).
     AcDbEntity* operator()(const TextGeometry&) const { return new AcDbOtherEntity; }
+    AcDbEntity* operator()(const MTextGeometry&) const { return new AcDbOtherEntity; }
+    AcDbEntity* operator()(const AttributeDefinitionGeometry&) const { return new AcDbOtherEntity; }
+    AcDbEntity* operator()(const BlockReferenceGeometry&) const { return new AcDbOtherEntity; }
+    AcDbEntity* operator()(const AttributeGeometry&) const { return new AcDbOtherEntity; }
     AcDbEntity* operator()(const EllipseGeometry& ellipse) const {
         return new AcDbEllipse(toPoint(ellipse.center), toVector(ellipse.normal), toVector(ellipse.majorAxis),
                                ellipse.radiusRatio, ellipse.startParameter, ellipse.endParameter);
@@ -47,7 +53,8 @@ struct ObjectOf {
 }  // namespace
 
 AcDbEntity* newEntityObject(Database& database, const Entity& entity) {
-    AcDbEntity* object = std::visit(ObjectOf{}, entity.geometry);
+    AcDbEntity* object = newTextEntityObject(entity);
+    if (object == nullptr) object = std::visit(ObjectOf{}, entity.geometry);
     object->setLayer(database.layers().findById(entity.layer)->name.c_str());
     object->setColorIndex(entity.color);
     object->setLinetype(database.linetypes().findById(entity.linetype)->name.c_str());

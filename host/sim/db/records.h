@@ -70,6 +70,29 @@ struct TextGeometry {
     double rotation = 0.0;
     std::wstring text;
 };
+struct MTextGeometry {
+    Point3 position;  // the top left corner
+    double height = 2.5;
+    double width = 0.0;  // 0: no wrapping
+    std::wstring contents;
+};
+struct AttributeDefinitionGeometry {
+    TextGeometry text;  // the default value
+    std::wstring tag;
+    std::wstring prompt;
+};
+// Block definitions are not kept: a reference shows only its attributes.
+struct BlockReferenceGeometry {
+    Point3 position;
+    std::wstring block;
+};
+// An attribute of a block reference: a sub-entity that follows its reference and is never
+// selected on its own.
+struct AttributeGeometry {
+    ObjectId owner = kNullId;
+    TextGeometry text;
+    std::wstring tag;
+};
 
 struct EllipseGeometry {
     Point3 center;
@@ -93,7 +116,8 @@ struct SolidGeometry {
 
 // Order matches entityTypeNames in database.cpp.
 using Geometry = std::variant<LineGeometry, CircleGeometry, ArcGeometry, PolylineGeometry, TextGeometry,
-                              EllipseGeometry, SplineGeometry, SolidGeometry>;
+                              EllipseGeometry, SplineGeometry, SolidGeometry, MTextGeometry,
+                              AttributeDefinitionGeometry, BlockReferenceGeometry, AttributeGeometry>;
 
 struct Entity {
     ObjectId id = kNullId;
@@ -105,7 +129,13 @@ struct Entity {
 };
 
 // The DXF name of an entity's type: "LINE", "CIRCLE", "ARC", "LWPOLYLINE", "TEXT", "ELLIPSE",
-// "SPLINE", "3DSOLID".
+// "SPLINE", "3DSOLID", "MTEXT", "ATTDEF", "INSERT", "ATTRIB".
 const wchar_t* entityTypeName(const Geometry& geometry);
+
+// The block reference an attribute belongs to; kNullId for an entity of model space itself.
+inline ObjectId ownerOfSubEntity(const Entity& entity) {
+    const auto* attribute = std::get_if<AttributeGeometry>(&entity.geometry);
+    return attribute != nullptr ? attribute->owner : kNullId;
+}
 
 }  // namespace vexa::sim::db

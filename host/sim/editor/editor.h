@@ -65,6 +65,8 @@ public:
     // acedSSGet.
     int select(const ACHAR* mode, const void* pt1, const void* pt2, const resbuf* filter, ads_name set);
     const std::vector<SelectionCall>& selectionCalls() const { return calls_; }
+    // acedEntSel and acedNEntSel: a nested pick answers an attribute of a block reference itself.
+    int pickEntity(const ACHAR* prompt, bool nested, ads_name entity, ads_point point);
 
     // The next input of a waiting prompt: what the message loop brings, else the user's next act.
     EditorInput nextInput(std::wstring_view prompt);

@@ -7,8 +7,10 @@ bool SelectionScope::shown(const db::Entity& entity) const {
     return layer == nullptr || (!layer->off && !layer->frozen);
 }
 
+// Attributes go with their block reference: a selection never takes them on their own.
 bool SelectionScope::takes(const db::Entity& entity) const {
-    return !entity.erased && (!shownOnly_ || shown(entity)) && filter_.accepts(database_, entity);
+    return !entity.erased && db::ownerOfSubEntity(entity) == db::kNullId && (!shownOnly_ || shown(entity)) &&
+           filter_.accepts(database_, entity);
 }
 
 template <typename Test>
@@ -23,6 +25,10 @@ std::vector<db::ObjectId> SelectionScope::where(Test test) const {
 std::vector<db::ObjectId> SelectionScope::near(db::Point2 point, double reach, bool everything) const {
     std::vector<db::ObjectId> within = where([&](const db::Entity& e) { return db::distanceTo(e, point) <= reach; });
     if (everything || within.size() <= 1) return within;
+    return {nearestOf(within, point)};
+}
+
+db::ObjectId SelectionScope::nearestOf(const std::vector<db::ObjectId>& within, db::Point2 point) const {
     db::ObjectId nearest = within.front();
     double best = db::distanceTo(*database_.findEntity(nearest), point);
     for (db::ObjectId id : within) {
@@ -32,7 +38,19 @@ std::vector<db::ObjectId> SelectionScope::near(db::Point2 point, double reach, b
             nearest = id;
         }
     }
-    return {nearest};
+    return nearest;
+}
+
+db::ObjectId SelectionScope::nearestPart(db::Point2 point, double reach) const {
+    std::vector<db::ObjectId> within;
+    for (const db::Entity* entity = database_.firstEntity(); entity != nullptr; entity = database_.entityAfter(entity->id)) {
+        const db::Entity* owner = db::ownerOfSubEntity(*entity) != db::kNullId
+                                      ? database_.findEntity(db::ownerOfSubEntity(*entity))
+                                      : entity;
+        if (owner == nullptr || !takes(*owner) || db::distanceTo(*entity, point) > reach) continue;
+        within.push_back(entity->id);
+    }
+    return within.empty() ? db::kNullId : nearestOf(within, point);
 }
 
 std::vector<db::ObjectId> SelectionScope::window(const db::Box& box, bool crossing) const {

@@ -26,9 +26,13 @@ public:
     std::vector<db::ObjectId> among(const std::vector<db::ObjectId>& ids) const;
     // The newest entity shown, if it passes the filter.
     std::vector<db::ObjectId> last() const;
+    // A single pick of an object or a part of one: the nearest within reach, an attribute of a
+    // block reference counting as itself; kNullId when none is.
+    db::ObjectId nearestPart(db::Point2 point, double reach) const;
 
 private:
     bool takes(const db::Entity& entity) const;
+    db::ObjectId nearestOf(const std::vector<db::ObjectId>& within, db::Point2 point) const;
     bool shown(const db::Entity& entity) const;
     template <typename Test>
     std::vector<db::ObjectId> where(Test test) const;

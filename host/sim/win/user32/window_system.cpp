@@ -8,6 +8,24 @@
 
 namespace vexa::sim::win {
 
+namespace {
+
+// Where the activation goes when a window closes or hides: its owner, unless the owner is
+// hidden too (a dialog that stepped aside for the editor); then the owner's owner, at last
+// the main window.
+HWND shownOwner(WindowSystem& system, HWND owner) {
+    while (owner != nullptr) {
+        const Window* window = system.find(owner);
+        if (window == nullptr) break;
+        if (window->visibleFlag()) return owner;
+        owner = window->owner;
+    }
+    return system.mainWindow();
+}
+
+}  // namespace
+
+
 std::wstring foldCase(std::wstring_view text) {
     std::wstring out(text);
     for (wchar_t& c : out) c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
@@ -214,7 +232,7 @@ bool WindowSystem::destroy(HWND handle) {
     graveyard_.push_back(std::move(node.mapped()));
     if (active_ == handle) {
         active_ = nullptr;
-        activate(exists(owner) ? owner : mainWindow_);
+        activate(shownOwner(*this, owner));
     }
     collect();
     return true;
@@ -300,7 +318,7 @@ bool WindowSystem::show(HWND handle, int command) {
         if (!window->child() && active_ == handle) {
             const HWND owner = window->owner;
             active_ = nullptr;
-            activate(exists(owner) ? owner : mainWindow_);
+            activate(shownOwner(*this, owner));
         }
         return true;
     }
