@@ -21,6 +21,8 @@
 #include "sim/system_variables.h"
 #include "sim/user_input.h"
 #include "sim/win/kernel32/drive_paths.h"
+#include "sim/win/kernel32/kernel_handles.h"
+#include "sim/win/kernel32/processes.h"
 #include "sim/win/window_system.h"
 
 namespace vexa::sim {
@@ -54,6 +56,9 @@ public:
     win::DrivePaths& drives() { return *drives_; }
     // Keeps the machine's files in root (made if missing) instead of a temporary folder.
     void useDriveRoot(const std::filesystem::path& root) { drives_ = std::make_unique<win::DrivePaths>(root); }
+    // Kernel objects held by handle, and the programs started on the machine.
+    win::KernelHandles& kernelHandles() { return kernelHandles_; }
+    win::Processes& processes() { return processes_; }
     // Windows, dialogs, the message queue, the clock and timers.
     win::WindowSystem& windows() { return *windows_; }
     // Keyboard and mouse input, hooks, and the host's message filters and watchers.
@@ -109,6 +114,7 @@ private:
         std::size_t windowSerial;
         std::size_t openObjects;
         std::size_t selectionSets;
+        std::size_t kernelHandles;
     };
 
     AcRx::AppRetCode send(PluginModule& module, AcRx::AppMsgCode message, void* packet = nullptr);
@@ -130,6 +136,8 @@ private:
     ModuleServices services_;
     Faults faults_;
     std::unique_ptr<win::DrivePaths> drives_ = std::make_unique<win::DrivePaths>();
+    win::KernelHandles kernelHandles_;
+    win::Processes processes_;
     std::vector<std::unique_ptr<PluginModule>> plugins_;
     std::unique_ptr<win::WindowSystem> windows_;
     std::unique_ptr<Input> input_;
