@@ -1,4 +1,7 @@
-// The kernel32 calls, reaching the current host's machine: its drives, handles and processes.
+// The kernel32 calls, reaching the current host's machine: its handles, processes and modules.
+#include <algorithm>
+#include <string_view>
+
 #include "sim/host.h"
 #include "win/winbase.h"
 
@@ -42,3 +45,17 @@ LPWSTR GetCommandLineW() {
 DWORD GetLastError() { return lastError; }
 
 void SetLastError(DWORD error) { lastError = error; }
+
+HMODULE GetModuleHandleW(LPCWSTR moduleName) {
+    Host* host = Host::current();
+    // Plug-ins are loaded by their module's name without its extension (".arx" on Windows).
+    std::wstring_view stem = moduleName != nullptr ? moduleName : L"";
+    stem.remove_prefix(std::min(stem.size(), stem.find_last_of(L"\\/") + 1));
+    stem = stem.substr(0, stem.rfind(L'.'));
+    const vexa::sim::PluginModule* module = host != nullptr && !stem.empty() ? host->plugin(stem) : nullptr;
+    if (module == nullptr) {
+        lastError = ERROR_MOD_NOT_FOUND;
+        return nullptr;
+    }
+    return module->instance();
+}
