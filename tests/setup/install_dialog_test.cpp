@@ -5,6 +5,7 @@
 
 #include "setup/resource.h"
 #include "setup/setup_fixture.h"
+#include "sim/win/resources.h"
 #include "win/shlobj.h"
 
 namespace {
@@ -154,6 +155,21 @@ TEST_F(InstallDialog, AProbeFileTheUserHadIsLeftAsItWas) {
     click(IDOK);
     EXPECT_EQ(eval(L"(Vexa-InstallDlg \"C:\\\\Vexa\")"), L"(\"C:\\\\Vexa\" 0)");
     EXPECT_EQ(contents(driveC() / "Vexa" / "_install.$__"), "the user's own");
+}
+
+TEST_F(InstallDialog, TheAgreementPagesAreHtmlResourcesOfTheModule) {
+    const auto entries = vexa::sim::win::readResourceFile(host.plugin(L"VexaSetup")->resources());
+    auto page = [&](WORD id) {
+        for (const auto& entry : entries) {
+            if (entry.type == vexa::sim::win::ResourceId::of(23) && entry.name == vexa::sim::win::ResourceId::of(id)) {
+                return std::string(entry.data.begin(), entry.data.end());
+            }
+        }
+        return std::string();
+    };
+    EXPECT_NE(page(IDR_AGREEMENT_ENU).find("<title>Tarnwell Vexa Licence Agreement</title>"), std::string::npos);
+    EXPECT_NE(page(IDR_AGREEMENT_CHT).find("<title>Tarnwell Vexa 授權合約</title>"), std::string::npos);
+    EXPECT_NE(page(IDR_AGREEMENT_CHS).find("<title>Tarnwell Vexa 许可协议</title>"), std::string::npos);
 }
 
 }  // namespace
