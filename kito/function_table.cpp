@@ -1,7 +1,7 @@
 #include "kito/function_table.h"
 
-#include "kito/keyboard_functions.h"
-#include "kito/message_box_functions.h"
+#include "kito/keyboard/keyboard_functions.h"
+#include "kito/message_boxes/message_box_functions.h"
 #include "kito/selection/selection_functions.h"
 
 namespace vexa::kito {

@@ -1,9 +1,9 @@
 #include "kito/unload_steps.h"
 
-#include "kito/button_relabel_hook.h"
-#include "kito/esc_control.h"
-#include "kito/input_recorder.h"
-#include "kito/notice_window.h"
+#include "kito/message_boxes/button_relabel_hook.h"
+#include "kito/keyboard/esc_control.h"
+#include "kito/keyboard/input_recorder.h"
+#include "kito/message_boxes/notice_window.h"
 #include "kito/selection/input_record.h"
 
 namespace vexa::kito {

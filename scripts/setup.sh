@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those missing.
 set -euo pipefail
-packages=(build-essential cmake ninja-build ccache llvm-14 libgtest-dev libgmock-dev libbenchmark-dev
+packages=(build-essential cmake ninja-build ccache llvm-14 libgtest-dev libgmock-dev libbenchmark-dev python3
   g++-mingw-w64-x86-64 wine64)
 missing=()
 for package in "${packages[@]}"; do

@@ -1,5 +1,5 @@
 // VexaSetup: the dialogs of the product's installation script.
-#include "frame/arx_app.h"
+#include "frame/plugin_app.h"
 #include "setup/progress_window.h"
 #include "setup/setup_functions.h"
 
@@ -10,13 +10,13 @@ constexpr vexa::frame::LispFunction setupFunctions[] = {
     {L"Vexa-ProgressDlg", vexa::setup::progressDialog},
 };
 
-class CVexaSetupApp : public AcRxArxApp {
+class CVexaSetupApp : public vexa::frame::PluginApp {
 public:
-    CVexaSetupApp() : AcRxArxApp({setupFunctions, {}, L"Received nonexistent function code."}) {}
+    CVexaSetupApp() : vexa::frame::PluginApp({setupFunctions, {}, L"Received nonexistent function code."}) {}
 
     // A progress window the script left open goes with the plug-in.
     AcRx::AppRetCode On_kUnloadAppMsg(void* packet) override {
-        const AcRx::AppRetCode result = AcRxArxApp::On_kUnloadAppMsg(packet);
+        const AcRx::AppRetCode result = vexa::frame::PluginApp::On_kUnloadAppMsg(packet);
         vexa::setup::closeProgress();
         return result;
     }
@@ -26,4 +26,4 @@ CVexaSetupApp theSetupApp;
 
 }  // namespace
 
-AcRxArxApp& vexa::frame::theApp() { return theSetupApp; }
+vexa::frame::PluginApp& vexa::frame::theApp() { return theSetupApp; }

@@ -19,12 +19,12 @@
 #include "sim/plugin_module.h"
 #include "sim/resbuf_ledger.h"
 #include "sim/system_variables.h"
-#include "sim/user_input.h"
+#include "sim/user/user_input.h"
 #include "sim/win/kernel32/drive_paths.h"
 #include "sim/win/kernel32/kernel_handles.h"
 #include "sim/win/kernel32/processes.h"
 #include "sim/win/shell32/folder_picker.h"
-#include "sim/win/window_system.h"
+#include "sim/win/user32/window_system.h"
 
 namespace vexa::sim {
 

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "setup/resource.h"
-#include "setup/setup_fixture.h"
-#include "sim/win/resources.h"
+#include "support/setup_fixture.h"
+#include "sim/win/user32/resources.h"
 #include "win/shlobj.h"
 
 namespace {

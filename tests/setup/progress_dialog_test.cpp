@@ -1,7 +1,7 @@
 // "Vexa-ProgressDlg": one modeless window from mode 1 to the closing call, its label changed
 // only for a new value.
 #include "setup/resource.h"
-#include "setup/setup_fixture.h"
+#include "support/setup_fixture.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The shell's folder picker, answered by the scripted user's "folder" and "folder-cancel" acts.
-#include "sim/win/dialog_act.h"
+#include "sim/user/dialog_act.h"
 #include "support/host_fixture.h"
 #include "win/shlobj.h"
 
