@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs, only those missing.
 set -euo pipefail
 packages=(build-essential cmake ninja-build ccache llvm-14 libgtest-dev libgmock-dev libbenchmark-dev python3
-  g++-mingw-w64-x86-64 wine64)
+          libcurl4-openssl-dev libcpp-httplib-dev pkg-config curl openssl
+          g++-mingw-w64-x86-64 wine64)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
