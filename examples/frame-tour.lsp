@@ -7,7 +7,7 @@
 (command "VexaActivateDWG" (strcat (strcase (getvar "DWGPREFIX")) "COVER.DWG"))
 (princ (strcat "Current drawing: " (getvar "DWGNAME")))
 (princ "\nThe plug-ins' functions are defined here too: ")
-(prin1 (list (Vexa-OSType) (Vexa-DimSetupDlg) (Vexa-ViewsDlg) (Vexa-InstallDlg)))
+(prin1 (list (Vexa-OSType) (Vexa-DimSetupDlg) (Vexa-ViewsDlg) (Vexa-ProgressDlg)))
 (princ "\nA bare file name matches nothing:")
 (command "VexaActivateDWG" "Housing.dwg")
 (princ (strcat "Current drawing: " (getvar "DWGNAME")))

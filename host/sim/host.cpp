@@ -199,7 +199,7 @@ int Host::invoke(const resbuf* arguments, resbuf** result) {
 
 Host::AuditMark Host::auditMark() {
     return {resbufs_.outstanding(), documents_.resourceDepth(), windows_->serialMark(), openObjects(),
-            editor_->selectionSets().live()};
+            editor_->selectionSets().live(), kernelHandles_.openCount(), folderPicker_.liveLists()};
 }
 
 std::size_t Host::openObjects() const {
@@ -223,6 +223,14 @@ void Host::auditSince(const AuditMark& mark, std::wstring_view what) {
     if (editor_->selectionSets().live() > mark.selectionSets) {
         audit_.record(std::wstring(what) + L" left " + std::to_wstring(editor_->selectionSets().live() - mark.selectionSets) +
                       L" selection set(s) not freed");
+    }
+    if (kernelHandles_.openCount() > mark.kernelHandles) {
+        audit_.record(std::wstring(what) + L" left " + std::to_wstring(kernelHandles_.openCount() - mark.kernelHandles) +
+                      L" handle(s) open");
+    }
+    if (folderPicker_.liveLists() > mark.itemLists) {
+        audit_.record(std::wstring(what) + L" left " + std::to_wstring(folderPicker_.liveLists() - mark.itemLists) +
+                      L" item id list(s) not freed");
     }
     // Only modeless windows (made by a dialog's Create) may outlive the call that made them.
     for (HWND window : windows_->survivorsSince(mark.windowSerial)) {

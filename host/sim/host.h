@@ -22,6 +22,9 @@
 #include "sim/system_variables.h"
 #include "sim/user/user_input.h"
 #include "sim/win/kernel32/drive_paths.h"
+#include "sim/win/kernel32/kernel_handles.h"
+#include "sim/win/kernel32/processes.h"
+#include "sim/win/shell32/folder_picker.h"
 #include "sim/win/user32/window_system.h"
 
 namespace vexa::sim {
@@ -62,6 +65,11 @@ public:
     win::DrivePaths& drives() { return *drives_; }
     // Keeps the machine's files in root (made if missing) instead of a temporary folder.
     void useDriveRoot(const std::filesystem::path& root) { drives_ = std::make_unique<win::DrivePaths>(root); }
+    // Kernel objects held by handle, and the programs started on the machine.
+    win::KernelHandles& kernelHandles() { return kernelHandles_; }
+    win::Processes& processes() { return processes_; }
+    // The shell's folder picker, answered by the scripted user.
+    win::FolderPicker& folderPicker() { return folderPicker_; }
     // Windows, dialogs, the message queue, the clock and timers.
     win::WindowSystem& windows() { return *windows_; }
     // Keyboard and mouse input, hooks, and the host's message filters and watchers.
@@ -121,6 +129,8 @@ private:
         std::size_t windowSerial;
         std::size_t openObjects;
         std::size_t selectionSets;
+        std::size_t kernelHandles;
+        std::size_t itemLists;
     };
 
     AcRx::AppRetCode send(PluginModule& module, AcRx::AppMsgCode message, void* packet = nullptr);
@@ -143,6 +153,9 @@ private:
     ModuleServices services_;
     Faults faults_;
     std::unique_ptr<win::DrivePaths> drives_ = std::make_unique<win::DrivePaths>();
+    win::KernelHandles kernelHandles_;
+    win::Processes processes_;
+    win::FolderPicker folderPicker_{*this};
     std::vector<std::unique_ptr<PluginModule>> plugins_;
     std::unique_ptr<win::WindowSystem> windows_;
     std::unique_ptr<Input> input_;

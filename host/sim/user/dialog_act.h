@@ -44,7 +44,7 @@ private:
 struct DialogAct {
     enum class Kind {
         Click, DoubleClick, Keys, ReplaceText, Select, SelectIndex, DropDown, Drag, Scroll, Check, Uncheck,
-        Focus, Close, Answer, Wait, Inspect, Show, SelectTab, EditLabel, Enter, Escape,
+        Focus, Close, Answer, Wait, Inspect, Show, SelectTab, EditLabel, Enter, Escape, ChooseFolder, CancelFolder,
     };
     Kind kind = Kind::Click;
     std::wstring target;  // control id as digits, or a caption
@@ -86,6 +86,9 @@ struct DialogAct {
     // Presses a message box's button by id (IDYES …) or caption ("Yes").
     static DialogAct answer(int id) { return on(Kind::Answer, id); }
     static DialogAct answer(std::wstring caption) { return make(Kind::Answer, std::move(caption)); }
+    // Answers the shell's folder picker: the folder (a Windows path), or Cancel.
+    static DialogAct chooseFolder(std::wstring path) { return make(Kind::ChooseFolder, {}, std::move(path)); }
+    static DialogAct cancelFolder() { return make(Kind::CancelFolder); }
     static DialogAct wait(int milliseconds) { return make(Kind::Wait, {}, {}, milliseconds); }
     static DialogAct query(std::function<void(DialogView&)> callback) {
         DialogAct act = make(Kind::Inspect);

@@ -120,6 +120,11 @@ std::optional<DialogAct> parseDialogAct(std::wstring_view verb, std::wstring_vie
         return DialogAct::wait(number(std::wstring(rest), "the time"));
     }
     if (verb == L"show") return DialogAct::show();
+    if (verb == L"folder") {
+        need(!rest.empty(), "folder PATH");
+        return DialogAct::chooseFolder(std::wstring(rest));
+    }
+    if (verb == L"folder-cancel") return DialogAct::cancelFolder();
     return std::nullopt;
 }
 

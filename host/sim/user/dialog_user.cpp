@@ -183,6 +183,8 @@ std::wstring DialogAct::describe() const {
         case Kind::EditLabel: return L"label " + target + L" " + std::to_wstring(number) + L" " + text;
         case Kind::Enter: return L"enter";
         case Kind::Escape: return L"esc";
+        case Kind::ChooseFolder: return L"folder " + text;
+        case Kind::CancelFolder: return L"folder-cancel";
     }
     return L"?";
 }
@@ -209,6 +211,8 @@ void performAct(WindowSystem& system, HWND dialog, const DialogAct& act) {
             if (act.inspect) act.inspect(copy);
             return;
         }
+        case Kind::ChooseFolder:
+        case Kind::CancelFolder: fault(L"no folder picker is up"); return;
         default: break;
     }
     if (act.kind == Kind::Answer && !view.isMessageBox()) {

@@ -64,6 +64,7 @@ public:
     bool nextIsDialogAct() const { return !answers_.empty() && std::holds_alternative<DialogAct>(answers_.front()); }
     bool nextIsPromptAnswer() const { return !answers_.empty() && std::holds_alternative<PromptAnswer>(answers_.front()); }
     const PromptAnswer& nextPromptAnswer() const { return std::get<PromptAnswer>(answers_.front()); }
+    const DialogAct& nextDialogAct() const { return std::get<DialogAct>(answers_.front()); }
     // The next act as a user file would name it, for audit messages.
     std::wstring describeNext() const;
     // Precondition: the next act is a prompt answer.

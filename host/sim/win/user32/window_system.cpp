@@ -569,6 +569,18 @@ void WindowSystem::pumpAll() {
     }
 }
 
+void WindowSystem::advance(DWORD milliseconds) {
+    const DWORD target = now_ + milliseconds;
+    while (!happenings_.empty() && happenings_.begin()->first <= target) {
+        auto next = happenings_.extract(happenings_.begin());
+        now_ = std::max(now_, next.key());
+        next.mapped()();
+    }
+    now_ = target;
+}
+
+void WindowSystem::at(DWORD time, std::function<void()> happening) { happenings_.emplace(time, std::move(happening)); }
+
 void WindowSystem::wait(DWORD milliseconds) {
     const DWORD target = now_ + milliseconds;
     for (;;) {

@@ -187,7 +187,10 @@ public:
     // The clock and timers. advance lets time pass without taking messages (Sleep);
     // wait lets it pass while the message loop runs, so timers fire in time order.
     DWORD now() const { return now_; }
-    void advance(DWORD milliseconds) { now_ += milliseconds; }
+    void advance(DWORD milliseconds);
+    // Something another program does at a time of the clock (closing its window, say); it
+    // happens when a Sleep passes that time.
+    void at(DWORD time, std::function<void()> happening);
     void wait(DWORD milliseconds);
     UINT_PTR setTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC procedure);
     bool killTimer(HWND window, UINT_PTR id);
@@ -250,6 +253,7 @@ private:
     POINT cursor_{0, 0};
     DWORD now_ = 1000;
     std::vector<Timer> timers_;
+    std::multimap<DWORD, std::function<void()>> happenings_;
     UINT_PTR nextTimerId_ = 1;
     std::size_t orphanedTimers_ = 0;
     std::vector<HWND> modal_;

@@ -1,0 +1,19 @@
+#include "setup/message_pump.h"
+
+#include "win/winuser.h"
+
+namespace vexa::setup {
+
+void pumpWaitingMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace vexa::setup
