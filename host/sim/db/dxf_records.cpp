@@ -229,6 +229,10 @@ struct RequiredGroups {
     bool operator()(const AttributeDefinitionGeometry&) const { return dxf.has(10) && dxf.has(2); }
     bool operator()(const BlockReferenceGeometry&) const { return dxf.has(10) && dxf.has(2); }
     bool operator()(const AttributeGeometry&) const { return dxf.has(10) && dxf.has(2); }
+    // Ellipses, splines and solids come from the host's commands and services, not from entmake.
+    bool operator()(const EllipseGeometry&) const { return false; }
+    bool operator()(const SplineGeometry&) const { return false; }
+    bool operator()(const SolidGeometry&) const { return false; }
 };
 
 bool hasRequiredGroups(const DxfGroups& dxf, const Geometry& geometry) { return std::visit(RequiredGroups{dxf}, geometry); }
