@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "acad/dbmain.h"
+#include "db/arx_named_objects.h"
 #include "db/database.h"
 #include "sim/host.h"
 
@@ -80,7 +81,7 @@ AcDbObject* newObjectFor(Database& database, ObjectId id) {
         return record;
     }
     if (const Entity* entity = database.findEntity(id)) return newEntityObject(database, *entity);
-    return nullptr;
+    return vexa::sim::db::newNamedObject(database, id);
 }
 
 void writeBackLayer(Database& database, ObjectId id, const AcDbLayerTableRecord& record) {
@@ -115,6 +116,7 @@ void writeBack(Database& database, ObjectId id, const AcDbObject& object) {
     else if (const auto* linetype = dynamic_cast<const AcDbLinetypeTableRecord*>(&object))
         database.renameLinetype(id, recordName(*linetype));
     else if (const auto* entity = dynamic_cast<const AcDbEntity*>(&object)) writeBackEntity(database, id, *entity);
+    else vexa::sim::db::writeBackNamedObject(database, id, object);
 }
 
 Database* workingSimDatabase() {
