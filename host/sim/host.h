@@ -1,6 +1,7 @@
 // The simulated CAD host: one object owns every part of it; free API functions reach the current one.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "sim/command_stack.h"
 #include "sim/document_manager.h"
 #include "sim/editor/editor.h"
+#include "sim/faults.h"
 #include "sim/input/input.h"
 #include "sim/module_services.h"
 #include "sim/monitors/cursor.h"
@@ -18,6 +20,7 @@
 #include "sim/resbuf_ledger.h"
 #include "sim/system_variables.h"
 #include "sim/user_input.h"
+#include "sim/win/kernel32/drive_paths.h"
 #include "sim/win/window_system.h"
 
 namespace vexa::sim {
@@ -45,6 +48,12 @@ public:
     CommandStack& commands() { return commands_; }
     UserInput& user() { return user_; }
     ModuleServices& services() { return services_; }
+    // Host services armed to fail at a later call.
+    Faults& faults() { return faults_; }
+    // The simulated machine's drives: Windows paths to real files.
+    win::DrivePaths& drives() { return *drives_; }
+    // Keeps the machine's files in root (made if missing) instead of a temporary folder.
+    void useDriveRoot(const std::filesystem::path& root) { drives_ = std::make_unique<win::DrivePaths>(root); }
     // Windows, dialogs, the message queue, the clock and timers.
     win::WindowSystem& windows() { return *windows_; }
     // Keyboard and mouse input, hooks, and the host's message filters and watchers.
@@ -124,6 +133,8 @@ private:
     CommandStack commands_{messageTarget_};
     UserInput user_;
     ModuleServices services_;
+    Faults faults_;
+    std::unique_ptr<win::DrivePaths> drives_ = std::make_unique<win::DrivePaths>();
     std::vector<std::unique_ptr<PluginModule>> plugins_;
     std::unique_ptr<win::WindowSystem> windows_;
     std::unique_ptr<Input> input_;

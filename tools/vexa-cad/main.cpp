@@ -14,9 +14,10 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: vexa-cad [--plugins DIR] [--user FILE] SCRIPT.lsp [DRAWING.dwg ...]\n"
+    "usage: vexa-cad [--plugins DIR] [--user FILE] [--drives DIR] SCRIPT.lsp [DRAWING.dwg ...]\n"
     "  Opens the drawings (default: one new drawing), loads the five plug-ins, runs the\n"
-    "  script in the current drawing, answering prompts from the user file.\n";
+    "  script in the current drawing, answering prompts from the user file.\n"
+    "  --drives DIR keeps the simulated machine's files (C:\\ is DIR/c) after the run.\n";
 
 constexpr const char* pluginNames[] = {"VexaOrdo", "VexaKito", "VexaDim", "Vexa3D", "VexaSetup"};
 
@@ -42,12 +43,13 @@ std::wstring fullPath(const std::filesystem::path& drawing) {
 int run(const std::vector<std::string>& arguments, const std::filesystem::path& executable) {
     std::filesystem::path pluginDir = executable.parent_path().parent_path() / "plugins";
     std::filesystem::path userFile;
+    std::filesystem::path driveRoot;
     std::filesystem::path script;
     std::vector<std::filesystem::path> drawings;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if ((argument == "--plugins" || argument == "--user") && i + 1 < arguments.size()) {
-            (argument == "--plugins" ? pluginDir : userFile) = arguments[++i];
+        if ((argument == "--plugins" || argument == "--user" || argument == "--drives") && i + 1 < arguments.size()) {
+            (argument == "--plugins" ? pluginDir : argument == "--user" ? userFile : driveRoot) = arguments[++i];
         } else if (argument == "--help" || argument.starts_with("--")) {
             std::cerr << usage;
             return 2;
@@ -63,6 +65,7 @@ int run(const std::vector<std::string>& arguments, const std::filesystem::path& 
     }
 
     vexa::sim::Host host;
+    if (!driveRoot.empty()) host.useDriveRoot(driveRoot);
     host.commandLine().setEcho(writeUtf8);
     if (drawings.empty()) host.documents().newDocument();
     for (const auto& drawing : drawings) host.documents().openDocument(fullPath(drawing));
