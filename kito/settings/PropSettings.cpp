@@ -10,7 +10,7 @@ using vexa::kito::PageColour;
 
 namespace {
 
-AcCmColor hostColour(const vexa::kito::GivenColour& given) {
+AcCmColor hostColour(const vexa::kito::SettingsColour& given) {
     AcCmColor colour;
     switch (given.method) {
         case 192: colour.setByLayer(); break;

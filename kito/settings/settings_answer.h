@@ -6,20 +6,13 @@
 
 #include "acad/accmcolor.h"
 #include "frame/resbuf_chain.h"
+#include "kito/settings/settings_request.h"
 
 namespace vexa::kito {
 
 // (method index red green blue colourName bookName); method 0 for a colour not given, -1 for
 // the second placeholder.
-struct ColourAnswer {
-    int method = 0;
-    int index = 0;
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    std::wstring name;
-    std::wstring book;
-};
+using ColourAnswer = SettingsColour;
 
 // By layer 192, by block 193, index colour 195, any other method 194; the index as 16 bits unsigned.
 ColourAnswer colourAnswer(const AcCmColor& colour);

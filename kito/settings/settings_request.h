@@ -10,8 +10,9 @@
 
 namespace vexa::kito {
 
-// A colour as the caller gives it: (method index [red green blue] [colourName [bookName]]).
-struct GivenColour {
+// A colour as the caller gives it, (method index [red green blue] [colourName [bookName]]), and
+// as the dialog hands it back.
+struct SettingsColour {
     int method = 0;
     int index = 0;
     int red = 0;
@@ -25,7 +26,7 @@ struct GivenColour {
 struct PageColour {
     enum class Kind { NotGiven, SecondPlaceholder, Given };
     Kind kind = Kind::NotGiven;
-    GivenColour colour;
+    SettingsColour colour;
 };
 
 // One property page's values: nil leaves a value not given.
