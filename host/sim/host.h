@@ -92,6 +92,11 @@ public:
     // Prompts and commands.
     PromptResult promptString(bool spacesAllowed, const ACHAR* prompt);
     bool runCommand(std::wstring_view typedName);
+    // A command run from a script or acedCommand: echoed as typed, its inputs queued for its
+    // prompts; inputs it does not read are dropped.
+    void runScriptedCommand(const std::wstring& name, const std::vector<PromptAnswer>& inputs);
+    // How often the host's own REDRAW command has run.
+    int redrawCount() const { return redrawCount_; }
     bool commandActive() const { return commandDepth_ > 0 || promptDepth_ > 0; }
 
     // Sends a function call with any code, as the host would for a registered name.
@@ -146,6 +151,7 @@ private:
     std::vector<Definition> definitions_;
     int commandDepth_ = 0;
     int promptDepth_ = 0;
+    int redrawCount_ = 0;
     Host* previous_;
 };
 

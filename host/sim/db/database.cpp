@@ -54,6 +54,9 @@ Database::Database() {
     }
     layerZeroId_ = nextId();
     layers_.add({layerZeroId_, L"0", 7, std::nullopt, continuousId_, false, false, false});
+    dictionaries_[kNamedObjectsId] = {kNamedObjectsId, {{L"ACAD_MATERIAL", kMaterialDictionaryId}}};
+    dictionaries_[kMaterialDictionaryId] = {kMaterialDictionaryId, {}};
+    owners_[kMaterialDictionaryId] = kNamedObjectsId;
 }
 
 Refusal Database::checkLayerFields(const Layer& layer) const {
@@ -169,7 +172,8 @@ std::wstring Database::handleOf(ObjectId id) {
 }
 
 bool Database::exists(ObjectId id) const {
-    return id == kLayerTableId || id == kLinetypeTableId || layers_.findById(id) != nullptr ||
+    return id == kLayerTableId || id == kLinetypeTableId || dictionaries_.contains(id) || materials_.contains(id) ||
+           layers_.findById(id) != nullptr ||
            linetypes_.findById(id) != nullptr || entities_.contains(id);
 }
 
