@@ -42,6 +42,13 @@ std::vector<std::wstring> corpus() {
         L"'(nil \"\" \"\" \"\" (\"\")) '(\"\" nil) '(\"\" (195 -7) \"\") '(\"\" (195 999) \"\") '(nil nil nil)"
         L" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" -1",
     };
+    // Setup-shaped calls: nineteen captions, then a type out of range, a nested list holding a
+    // number, or a valid list whose dialog ESC closes.
+    std::wstring captions;
+    for (int i = 0; i < 19; ++i) captions += L"\"t\" ";
+    lists.push_back(captions + L"9 0 0 0 '(\"1\") '(\"a\") \"f\" 1");
+    lists.push_back(captions + L"2 0 0 0 '(\"1\" 2) '(\"a\") \"f\" 1");
+    lists.push_back(captions + L"2 1 99 5 '(\"1\") nil \"C:none\" 70000");
     std::wstring deep;
     for (int i = 0; i < 300; ++i) deep += L"(";
     for (int i = 0; i < 300; ++i) deep += L")";
