@@ -1,14 +1,23 @@
 #include "frame/colour_quad.h"
 
+#include <algorithm>
+
 namespace vexa::frame {
+
+namespace {
+
+std::uint8_t colourPart(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); }
+
+}  // namespace
+
+std::int16_t nearestColourIndex(int index) { return static_cast<std::int16_t>(std::clamp(index, 1, 255)); }
 
 AcCmColor colourFromQuad(const ColourQuad& quad) {
     AcCmColor colour;
     if (quad.method == AcCmEntityColor::kByColor) {
-        colour.setRGB(static_cast<std::uint8_t>(quad.red), static_cast<std::uint8_t>(quad.green),
-                      static_cast<std::uint8_t>(quad.blue));
+        colour.setRGB(colourPart(quad.red), colourPart(quad.green), colourPart(quad.blue));
     } else if (quad.method == AcCmEntityColor::kByACI) {
-        colour.setColorIndex(static_cast<std::int16_t>(quad.blue));
+        colour.setColorIndex(nearestColourIndex(quad.blue));
     } else {
         colour.setColorIndex(253);
     }

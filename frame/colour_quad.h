@@ -7,8 +7,11 @@
 
 namespace vexa::frame {
 
-// 194 is a true colour, 195 an index colour (the index in the fourth number); any other
-// method shows as index colour 253.
+// The nearest index of an index colour, 1 to 255: 0 and 256 would mean ByBlock and ByLayer,
+// which the colour lists of these dialogs do not offer.
+std::int16_t nearestColourIndex(int index);
+// 194 is a true colour (each part cut to 0..255), 195 an index colour (the index in the fourth
+// number, as nearestColourIndex reads it); any other method shows as index colour 253.
 AcCmColor colourFromQuad(const ColourQuad& quad);
 ColourQuad quadFromColour(const AcCmColor& colour);
 void appendQuad(ListBuilder& list, const ColourQuad& quad);

@@ -1,5 +1,7 @@
 #include "frame/lisp_items.h"
 
+#include <cmath>
+
 namespace vexa::frame {
 
 namespace {
@@ -37,7 +39,8 @@ std::optional<short> Element::integer() const {
 }
 
 std::optional<double> Element::real() const {
-    if (node_->restype == RTREAL) return node_->resval.rreal;
+    // A non-finite real is no number a dialog can show or hand back.
+    if (node_->restype == RTREAL) return std::isfinite(node_->resval.rreal) ? std::optional(node_->resval.rreal) : std::nullopt;
     if (const std::optional<short> number = integer()) return *number;
     return std::nullopt;
 }

@@ -21,7 +21,7 @@ public:
     std::vector<Element> children() const;
 
     std::optional<short> integer() const;  // RTSHORT or RTLONG, read as 16 bits
-    std::optional<double> real() const;     // RTREAL, or an integer widened
+    std::optional<double> real() const;     // a finite RTREAL, or an integer widened
     const ACHAR* string() const;            // RTSTR text, else null
 
 private:

@@ -1,5 +1,6 @@
 #include "kito/function_table.h"
 
+#include "kito/download/download_functions.h"
 #include "kito/keyboard/keyboard_functions.h"
 #include "kito/message_boxes/message_box_functions.h"
 #include "kito/selection/selection_functions.h"
@@ -28,7 +29,7 @@ constexpr frame::LispFunction table[] = {
     {L"Vexa-Running", answerNil},
     {L"Vexa-VideoHelp", answerNil},
     {L"Vexa-msgbox2", msgbox2},
-    {L"Vexa-GetRemoteFile", answerNil},
+    {L"Vexa-GetRemoteFile", getRemoteFile},
     {L"Vexa-PixelToWorld", answerNil},
     {L"Vexa-WorldToPixel", answerNil},
     {L"Vexa-dvpOn", answerNil},

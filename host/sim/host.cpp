@@ -232,6 +232,7 @@ PromptResult Host::promptString(bool spacesAllowed, const ACHAR* prompt) {
     ++promptDepth_;
     PromptResult result{RTCAN, {}};
     for (;;) {
+        user_.refill(UserInput::Waiting::Prompt);
         if (user_.empty()) {
             audit_.record(L"a prompt waited for input the user never gave: " + std::wstring(prompt ? prompt : L""));
             break;

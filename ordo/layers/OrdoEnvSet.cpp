@@ -2,7 +2,7 @@
 
 #include "frame/product_call.h"
 #include "ordo/layers/env_setup_resource.h"
-#include "ordo/layers/layer_captions.h"
+#include "frame/captions.h"
 #include "ordo/layers/product_commands.h"
 
 OrdoEnvSet::OrdoEnvSet(vexa::ordo::EnvSetRequest request)
@@ -28,7 +28,7 @@ BOOL OrdoEnvSet::OnInitDialog() {
     transparencySlider_.SetRange(0, vexa::ordo::kMaxTransparency);
     transparencySlider_.SetPageSize(10);
     transparencySlider_.SetPos(transparency_);
-    vexa::ordo::putLayerCaptions(*this, captions_,
+    vexa::frame::putCaptionsKeepingResourceTexts(*this, captions_,
                                  {0, IDC_ENV_DARKNESS_GROUP, IDC_ENV_TRANSPARENCY_GROUP, IDOK, IDCANCEL, IDC_ENV_APPLY});
     GetDlgItem(IDC_ENV_APPLY)->EnableWindow(FALSE);
     return TRUE;

@@ -126,7 +126,7 @@ void SeriesLayerDialog::flashColours() {
     readFlashColours(answer->get(), flashColours_);
     for (int row = 1; row <= 3; ++row) {
         AcCmColor colour;
-        colour.setColorIndex(flashColours_[static_cast<std::size_t>(row - 1)]);
+        colour.setColorIndex(frame::nearestColourIndex(flashColours_[static_cast<std::size_t>(row - 1)]));
         showRowColour(row, colour);
     }
 }

@@ -1,6 +1,8 @@
 // Dialog data exchange and validation, with the framework's refusal messages.
 #include <cerrno>
 #include <cfloat>
+#include <cmath>
+#include <limits>
 #include <climits>
 #include <cstdio>
 #include <cwchar>
@@ -43,13 +45,14 @@ bool parseInteger(const std::wstring& text, long long& value, bool allowSign) {
     return blankTail(end);
 }
 
-bool parseReal(const std::wstring& text, double& value) {
+// A number the field can hold: "nan", "inf" and numbers beyond the type's range are refused.
+bool parseReal(const std::wstring& text, double& value, double largest) {
     const wchar_t* start = text.c_str();
     while (*start == L' ' || *start == L'\t') ++start;
     if (*start == L'\0') return false;
     wchar_t* end = nullptr;
     value = std::wcstod(start, &end);
-    if (end == start) return false;
+    if (end == start || !std::isfinite(value) || std::fabs(value) > largest) return false;
     return blankTail(end);
 }
 
@@ -77,7 +80,7 @@ void exchangeReal(CDataExchange* dx, int id, T& value, int digits) {
     const HWND control = dx->PrepareEditCtrl(id);
     if (dx->m_bSaveAndValidate) {
         double parsed = 0;
-        if (!parseReal(textOf(control), parsed)) refuse(dx, L"Please enter a number.");
+        if (!parseReal(textOf(control), parsed, std::numeric_limits<T>::max())) refuse(dx, L"Please enter a number.");
         value = static_cast<T>(parsed);
     } else {
         setTextIfChanged(control, formatReal(static_cast<double>(value), digits));

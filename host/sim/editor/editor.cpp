@@ -131,6 +131,7 @@ EditorInput Editor::nextInput(std::wstring_view prompt) {
         }
         if (host_.windows().pumpOne()) continue;
         UserInput& user = host_.user();
+        user.refill(UserInput::Waiting::Prompt);
         if (user.empty() || user.nextIsDialogAct()) {
             const std::wstring next = user.empty() ? L"no act" : L"the dialog act \"" + user.describeNext() + L"\"";
             host_.audit().record(L"a selection prompt found " + next + L" next: " + std::wstring(prompt));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <variant>
 
@@ -44,6 +45,16 @@ struct PromptAnswer {
 class UserInput {
 public:
     using DialogAct = win::DialogAct;
+    // What waits for the user when the queue has run dry.
+    enum class Waiting { Prompt, Dialog };
+    using Responder = std::function<void(Waiting waiting, HWND dialog)>;
+
+    // A stand-in user (a fuzzer's) that queues acts whenever something waits and nothing is queued.
+    void setResponder(Responder responder) { responder_ = std::move(responder); }
+    // Whatever waits calls this before it looks at the queue.
+    void refill(Waiting waiting, HWND dialog = nullptr) {
+        if (answers_.empty() && responder_) responder_(waiting, dialog);
+    }
 
     void queue(PromptAnswer answer) { answers_.push_back(std::move(answer)); }
     void queue(DialogAct act) { answers_.push_back(std::move(act)); }
@@ -71,6 +82,7 @@ public:
 
 private:
     std::deque<std::variant<PromptAnswer, DialogAct>> answers_;
+    Responder responder_;
 };
 
 }  // namespace vexa::sim

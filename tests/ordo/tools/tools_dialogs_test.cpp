@@ -110,6 +110,23 @@ TEST_F(ToolsDialogs, DrillReturnsTheTypedSizeAsARealAndRefusesText) {
     EXPECT_EQ(eval(L"(Vexa-dxTools-Drill '(0 4) '(1 9) '(2 2) '(3 2))"), L"(4 8 2 2.0)");
 }
 
+TEST_F(ToolsDialogs, DrillRefusesSizesThatAreNoFiniteNumber) {
+    // Typed "nan", "inf" or a number beyond a float are refused like any text; the dialog stays.
+    for (const wchar_t* typed : {L"nan", L"inf", L"-INFINITY", L"1e400", L"3.5e38"}) {
+        act(DialogAct::replaceText(IDC_USER_SIZE, typed));
+        click(IDOK);
+        look([](DialogView& box) { EXPECT_TRUE(box.isMessageBox()); });
+        act(DialogAct::answer(IDOK));
+    }
+    act(DialogAct::replaceText(IDC_USER_SIZE, L"3.4e38"));
+    click(IDOK);
+    EXPECT_EQ(eval(L"(Vexa-dxTools-Drill '(0 0) '(1 9) '(2 0) '(3 1.0))"), L"(0 9 0 3.4e+38)");
+    // A caller's non-finite size is no size: the box starts from 0 and 0 comes back.
+    look([](DialogView& dialog) { EXPECT_EQ(dialog.text(IDC_USER_SIZE), L"0"); });
+    click(IDOK);
+    EXPECT_EQ(eval(L"(Vexa-dxTools-Drill '(0 0) '(1 9) '(2 0) (list 3 (- 1e400 1e400)))"), L"(0 9 0 0.0)");
+}
+
 TEST_F(ToolsDialogs, SeriesDialogRecordsTheChoice) {
     look([](DialogView& dialog) { EXPECT_EQ(dialog.checked(IDC_SERIES_DAB), BST_CHECKED); });
     click(IDOK);

@@ -124,6 +124,33 @@ TEST_F(ViewsDialogs, NoArgumentsShowNothing) {
     }
 }
 
+TEST_F(ViewsDialogs, MarkingIndexesOutsideTheListsAreTheNearestColour) {
+    // 0 and 256 would be ByBlock and ByLayer, which these lists do not offer; -1 and 257 do not wrap.
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"'(195 0 0 0) '(195 0 0 256)", L"((195 0 0 1) (195 0 0 255))"},
+        {L"'(195 0 0 -1) '(195 0 0 257)", L"((195 0 0 1) (195 0 0 255))"},
+        {L"'(194 -5 300 20) '(195 0 0 7)", L"((194 0 255 20) (195 0 0 7))"},
+    };
+    for (const auto& [colours, result] : cases) {
+        look([](DialogView& dialog) {
+            for (int id : {IDC_LACKING_COLOUR, IDC_REDUNDANT_COLOUR}) {
+                for (const std::wstring& entry : dialog.items(id)) {
+                    EXPECT_TRUE(entry != L"ByLayer" && entry != L"ByBlock") << vexa::test::narrow(entry);
+                }
+            }
+        });
+        click(IDOK);
+        EXPECT_EQ(eval(L"(Vexa-dxSelColor " + std::wstring(colours) + L")"), result);
+    }
+}
+
+TEST_F(ViewsDialogs, SetupReadsANonFiniteAngleAsNone) {
+    look([](DialogView& dialog) { EXPECT_EQ(dialog.text(IDC_ANGLE_FUZZY), L"0"); });
+    click(IDOK);
+    EXPECT_EQ(eval(L"(Vexa-dxVBKchkx (list 1 (- 1e400 1e400)) '(2 \"0.5\") '(3 0) '(4 0) '(5 0))"),
+              L"(0.0 \"0.5\" 0 0)");
+}
+
 TEST_F(ViewsDialogs, SetupTakesTwoCaptionsAndReturnsTheAngleAsAReal) {
     look([](DialogView& dialog) {
         EXPECT_EQ(dialog.title(), L"A");

@@ -1,6 +1,7 @@
 // The Windows user-interface API on the simulated window system of the current host.
 #include "win/commctrl.h"
 #include "sim/host.h"
+#include "sim/win/kernel32/real_time_span.h"
 #include "sim/system_variables.h"
 #include "sim/win/user32/controls.h"
 
@@ -378,7 +379,7 @@ int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int maxCount) {
     return static_cast<int>(vexa::sim::win::copyText(*text, static_cast<WPARAM>(maxCount), reinterpret_cast<LPARAM>(buffer)));
 }
 
-DWORD GetTickCount() { return ws() ? ws()->now() : 0; }
+DWORD GetTickCount() { return ws() ? ws()->now() + vexa::sim::win::RealTimeSpan::passed() : 0; }
 
 void Sleep(DWORD milliseconds) {
     if (ws()) ws()->advance(milliseconds);

@@ -157,6 +157,7 @@ INT_PTR WindowSystem::runModal(HWND dialog) {
         // Nothing waits: the scripted user acts.
         UserInput& user = host_.user();
         const std::wstring what = describe(dialog);
+        user.refill(UserInput::Waiting::Dialog, dialog);
         if (user.empty()) {
             host_.audit().record(L"the " + what + L" waited for the user and no act was queued; it was closed with IDCANCEL");
             endDialog(dialog, IDCANCEL);
