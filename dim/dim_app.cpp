@@ -1,4 +1,5 @@
 // VexaDim: the dimensioning aids.
+#include "dim/dim_functions.h"
 #include "frame/plugin_app.h"
 
 namespace {
@@ -6,7 +7,7 @@ namespace {
 using vexa::frame::answerNil;
 
 constexpr vexa::frame::LispFunction dimFunctions[] = {
-    {L"Vexa-DimSetupDlg", answerNil},
+    {L"Vexa-DimSetupDlg", vexa::dim::dimSetupDlg},
     {L"Vexa-DimSettingsDlg", answerNil},
     {L"Vexa-dynSymEnt", answerNil},
     {L"Vexa-adjDimTxt", answerNil},

@@ -4,6 +4,7 @@
 #include "kito/keyboard/keyboard_functions.h"
 #include "kito/message_boxes/message_box_functions.h"
 #include "kito/selection/selection_functions.h"
+#include "kito/settings/settings_function.h"
 
 namespace vexa::kito {
 
@@ -33,7 +34,7 @@ constexpr frame::LispFunction table[] = {
     {L"Vexa-WorldToPixel", answerNil},
     {L"Vexa-dvpOn", answerNil},
     {L"Vexa-dvpOff", answerNil},
-    {L"Vexa-mainSettings", answerNil},
+    {L"Vexa-mainSettings", mainSettings},
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ordo/function_table.h"
 
+#include "ordo/layers/env_setup_function.h"
 #include "ordo/layers/lay_entsel.h"
 #include "ordo/layers/OrdoMnEDIT.h"
 #include "ordo/layers/layer_functions.h"
@@ -20,7 +21,7 @@ constexpr frame::LispFunction table[] = {
     {L"Vexa-dxDeChamf", dxDeChamf},
     {L"Vexa-dxFrmAtt", dxFrmAtt},
     {L"Vexa-dxSelColor", dxSelColor},
-    {L"Vexa-dxOrdoSet", answerNil},
+    {L"Vexa-dxOrdoSet", dxOrdoSet},
     {L"Vexa-dxVBKchkx", dxVBKchkx},
     {L"Vexa-dxOrdoMan", dxOrdoMan},
     {L"Vexa-dxOrdoMnEDIT", dxOrdoMnEDIT},
@@ -39,7 +40,7 @@ constexpr frame::LispFunction table[] = {
     {L"Vexa-SetLaySub", setLaySub},
     {L"Vexa-selLayToolTip", selLayToolTip},
     {L"Vexa-swLayBand", swLayBand},
-    {L"Vexa-dxOrdoSet2", answerNil},
+    {L"Vexa-dxOrdoSet2", dxOrdoSet2},
     {L"Vexa-dxAuto3dModel", dxAuto3dModel},
 };
 

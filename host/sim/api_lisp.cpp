@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
+#include <optional>
 
 #include "acad/aced.h"
 #include "sim/host.h"
@@ -93,6 +94,38 @@ resbuf* acutBuildList(int type, ...) {
         return nullptr;
     }
     return head;
+}
+
+int acedCommand(int type, ...) {
+    Host* host = Host::current();
+    if (host == nullptr) return RTERROR;
+    std::va_list arguments;
+    va_start(arguments, type);
+    std::optional<std::wstring> name;
+    std::vector<vexa::sim::PromptAnswer> inputs;
+    bool failed = false;
+    for (; type != 0 && type != RTNONE; type = va_arg(arguments, int)) {
+        std::wstring text;
+        if (type == RTSTR) {
+            const ACHAR* value = va_arg(arguments, const ACHAR*);
+            text = value ? value : L"";
+        } else if (type == RTSHORT) {
+            text = std::to_wstring(static_cast<short>(va_arg(arguments, int)));
+        } else if (type == RTLONG) {
+            text = std::to_wstring(va_arg(arguments, Adesk_Int32));
+        } else if (type == RTREAL) {
+            text = std::to_wstring(va_arg(arguments, double));
+        } else {
+            failed = true;  // a value of unknown size ends the reading
+            break;
+        }
+        if (!name) name = (type == RTSTR) ? text : std::wstring();
+        else inputs.push_back(text.empty() ? vexa::sim::PromptAnswer::enter() : vexa::sim::PromptAnswer::typed(text));
+    }
+    va_end(arguments);
+    if (failed || !name || name->empty()) return RTERROR;
+    host->runScriptedCommand(*name, inputs);
+    return RTNORM;
 }
 
 int acutPrintf(const ACHAR* format, ...) {

@@ -292,7 +292,22 @@ PromptResult Host::promptString(bool spacesAllowed, const ACHAR* prompt) {
     return result;
 }
 
+void Host::runScriptedCommand(const std::wstring& name, const std::vector<PromptAnswer>& inputs) {
+    for (std::size_t i = inputs.size(); i-- > 0;) user_.queueFront(inputs[i]);
+    const std::size_t before = user_.size() - inputs.size();
+    commandLine_.print(L"\nCommand: " + name + L"\n");
+    runCommand(name);
+    // Inputs the command did not read are dropped rather than left for later prompts.
+    while (user_.size() > before) user_.take();
+}
+
 bool Host::runCommand(std::wstring_view typedName) {
+    // The host's own commands come before the applications'.
+    const std::wstring upper = upperCase(typedName.starts_with(L"_") ? typedName.substr(1) : typedName);
+    if (upper == L"REDRAW") {
+        ++redrawCount_;
+        return true;
+    }
     const RegisteredCommand* command = commands_.find(typedName);
     if (command == nullptr) {
         commandLine_.print(L"Unknown command \"" + upperCase(typedName) + L"\".  Press F1 for help.\n");

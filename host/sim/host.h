@@ -109,6 +109,11 @@ public:
     // Prompts and commands.
     PromptResult promptString(bool spacesAllowed, const ACHAR* prompt);
     bool runCommand(std::wstring_view typedName);
+    // A command run from a script or acedCommand: echoed as typed, its inputs queued for its
+    // prompts; inputs it does not read are dropped.
+    void runScriptedCommand(const std::wstring& name, const std::vector<PromptAnswer>& inputs);
+    // How often the host's own REDRAW command has run.
+    int redrawCount() const { return redrawCount_; }
     bool commandActive() const { return commandDepth_ > 0 || promptDepth_ > 0; }
     // Text sent to execute: lines typed at the waiting prompt, else run as commands once the
     // running command ends.
@@ -174,6 +179,7 @@ private:
     std::deque<std::wstring> sentLines_;
     int commandDepth_ = 0;
     int promptDepth_ = 0;
+    int redrawCount_ = 0;
     Host* previous_;
 };
 

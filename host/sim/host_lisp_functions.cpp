@@ -1,6 +1,7 @@
 // AutoLISP functions the host itself provides in every drawing: system variables, commands, prompts.
 #include <cmath>
 
+#include "db/lisp_dictionary_functions.h"
 #include "db/lisp_table_functions.h"
 #include "lisp/arguments.h"
 #include "lisp/printer.h"
@@ -42,6 +43,7 @@ PromptAnswer typedForm(const ValuePtr& value) {
 void Host::defineHostFunctions(Document& document) {
     lisp::Interpreter& lisp = document.lisp();
     db::defineTableFunctions(lisp, document.database(), sysvars_);
+    db::defineDictionaryFunctions(lisp, document.database());
     lisp.defineExternal(L"getvar", [this](const Args& args) -> ValuePtr {
         lisp::requireArgCount(args, 1, 1);
         const std::optional<VariableValue> value = variable(lisp::stringArg(args, 0));
@@ -72,12 +74,9 @@ void Host::defineHostFunctions(Document& document) {
     lisp.defineExternal(L"command", [this](const Args& args) -> ValuePtr {
         if (args.empty()) return nullptr;
         if (!args[0] || !args[0]->is(ValueKind::String)) lisp::throwBadArgumentType(L"stringp", args[0]);
-        for (std::size_t i = args.size(); i-- > 1;) user_.queueFront(typedForm(args[i]));
-        const std::size_t before = user_.size() - (args.size() - 1);
-        commandLine_.print(L"\nCommand: " + args[0]->string() + L"\n");
-        runCommand(args[0]->string());
-        // Arguments the command did not read are dropped rather than left for later prompts.
-        while (user_.size() > before) user_.take();
+        std::vector<PromptAnswer> inputs;
+        for (std::size_t i = 1; i < args.size(); ++i) inputs.push_back(typedForm(args[i]));
+        runScriptedCommand(args[0]->string(), inputs);
         return nullptr;
     });
     lisp.defineExternal(L"getstring", [this](const Args& args) -> ValuePtr {

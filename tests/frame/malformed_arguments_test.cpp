@@ -34,7 +34,21 @@ std::vector<std::wstring> corpus() {
         L"'(1 (2 (3 (4 (5 (6 (7 (8))))))))",
         L"32767 '(\"a\")",
         L"-5 '(\"a\" \"b\")",
+        // Settings-shaped calls with odd insides: the dialogs open and ESC closes them.
+        L"'(1 . 40) '(2 25 3) '(\"LANGTEXT\" 1) '(1 -32768) '(2 70000) '(\"LANGTEXT\" \"a\" \"b\")",
+        L"'(\"A\" \"B\" \"C\" \"^\" (\"x^y\" 5 nil \"^\")) '(5 (\"^\" 7)) '(7 (194 300 -5 999 1000 5 6) 9)"
+        L" '(\"L\" (-1 . 2)) '(nil (192 . 3) nil) \"t\" \"t\" \"t\" \"t\" \"t\" \"t\" \"t\" \"t\" \"t\" \"t\""
+        L" nil nil nil nil \"t\" \"t\" \"t\" 70000",
+        L"'(nil \"\" \"\" \"\" (\"\")) '(\"\" nil) '(\"\" (195 -7) \"\") '(\"\" (195 999) \"\") '(nil nil nil)"
+        L" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" -1",
     };
+    // Setup-shaped calls: nineteen captions, then a type out of range, a nested list holding a
+    // number, or a valid list whose dialog ESC closes.
+    std::wstring captions;
+    for (int i = 0; i < 19; ++i) captions += L"\"t\" ";
+    lists.push_back(captions + L"9 0 0 0 '(\"1\") '(\"a\") \"f\" 1");
+    lists.push_back(captions + L"2 0 0 0 '(\"1\" 2) '(\"a\") \"f\" 1");
+    lists.push_back(captions + L"2 1 99 5 '(\"1\") nil \"C:none\" 70000");
     std::wstring deep;
     for (int i = 0; i < 300; ++i) deep += L"(";
     for (int i = 0; i < 300; ++i) deep += L")";

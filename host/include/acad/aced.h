@@ -31,6 +31,10 @@ int acedGetFunCode();
 resbuf* acedGetArgs();
 int acedInvoke(const resbuf* args, resbuf** result);
 
+// Runs a host command: type/value pairs ended by 0 or RTNONE, the first an RTSTR naming the
+// command, the rest its inputs (RTSTR, RTSHORT, RTLONG, RTREAL).
+int acedCommand(int type, ...);
+
 int acedGetStringB(int cronly, const ACHAR* prompt, ACHAR* result, std::size_t bufferSize);
 int acedGetVar(const ACHAR* name, resbuf* result);
 int acedSetVar(const ACHAR* name, const resbuf* value);

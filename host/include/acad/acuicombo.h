@@ -19,7 +19,7 @@ public:
     // The colour of the selected entry (by layer when none is selected).
     void GetCurrentItemColor(AcCmColor& color) const;
     AcCmColor GetCurrentItemColor() const;
-    // The colour an entry shows.
+    // The colour an entry shows (by layer for an entry added as a plain string).
     AcCmColor GetItemColor(int index) const;
 
 protected:
@@ -27,6 +27,8 @@ protected:
 
 private:
     int addEntry(const AcCmColor& color);
+    // The colour an entry shows, or null for an entry added as a plain string.
+    const AcCmColor* entryColour(int index) const;
 
     bool useByLayer_ = true;
     bool useByBlock_ = true;

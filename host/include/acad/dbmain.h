@@ -231,9 +231,16 @@ public:
     Acad::ErrorStatus newIterator(AcDbLinetypeTableIterator*& iterator) const;
 };
 
+class AcDbDictionary;
+
 class AcDbDatabase {
 public:
     virtual ~AcDbDatabase() = default;
+    AcDbObjectId namedObjectsDictionaryId() const;
+    // The dictionary of render materials ("ACAD_MATERIAL" in the named object dictionary).
+    AcDbObjectId materialDictionaryId() const;
+    Acad::ErrorStatus getNamedObjectsDictionary(AcDbDictionary*& dictionary, AcDb::OpenMode mode);
+    Acad::ErrorStatus getMaterialDictionary(AcDbDictionary*& dictionary, AcDb::OpenMode mode);
     AcDbObjectId layerTableId() const;
     AcDbObjectId linetypeTableId() const;
     // The current layer (system variable CLAYER).

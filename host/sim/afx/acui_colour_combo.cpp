@@ -26,10 +26,13 @@ std::wstring colourText(const AcCmColor& colour) {
 
 }  // namespace
 
+// Each colour entry carries its place in colors_ + 1 as item data, so entries a dialog adds
+// as plain strings (data 0) show no colour and leave the others' colours where they are.
 int CAcUiTrueColorComboBox::addEntry(const AcCmColor& color) {
     const int index = AddString(colourText(color).c_str());
     if (index < 0) return index;
-    colors_.insert(colors_.begin() + index, color);
+    colors_.push_back(color);
+    SetItemData(index, colors_.size());
     return index;
 }
 
@@ -46,16 +49,23 @@ int CAcUiTrueColorComboBox::AddColorToMRU(const AcCmColor& color) {
     return existing >= 0 ? existing : addEntry(color);
 }
 
+const AcCmColor* CAcUiTrueColorComboBox::entryColour(int index) const {
+    if (index < 0 || index >= GetCount()) return nullptr;
+    const DWORD_PTR data = GetItemData(index);
+    return data >= 1 && data <= colors_.size() ? &colors_[data - 1] : nullptr;
+}
+
 int CAcUiTrueColorComboBox::FindItemByColor(const AcCmColor& color) const {
-    for (std::size_t i = 0; i < colors_.size(); ++i) {
-        if (colors_[i] == color) return static_cast<int>(i);
+    const int count = GetCount();
+    for (int i = 0; i < count; ++i) {
+        if (const AcCmColor* shown = entryColour(i); shown && *shown == color) return i;
     }
     return -1;
 }
 
 AcCmColor CAcUiTrueColorComboBox::GetItemColor(int index) const {
-    if (index < 0 || index >= static_cast<int>(colors_.size())) return indexColour(256);
-    return colors_[static_cast<std::size_t>(index)];
+    const AcCmColor* shown = entryColour(index);
+    return shown ? *shown : indexColour(256);
 }
 
 void CAcUiTrueColorComboBox::GetCurrentItemColor(AcCmColor& color) const { color = GetItemColor(GetCurSel()); }

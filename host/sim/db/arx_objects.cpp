@@ -4,6 +4,7 @@
 #include "acad/dbblocks.h"
 #include "acad/dbmain.h"
 #include "db/arx_text_objects.h"
+#include "db/arx_named_objects.h"
 #include "db/database.h"
 #include "db/entity_objects.h"
 #include "db/object_access.h"
@@ -58,7 +59,7 @@ AcDbObject* newObjectFor(Database& database, ObjectId id) {
         return record;
     }
     if (const Entity* entity = database.findEntity(id)) return vexa::sim::db::newEntityObject(database, *entity);
-    return nullptr;
+    return vexa::sim::db::newNamedObject(database, id);
 }
 
 void writeBackLayer(Database& database, ObjectId id, const AcDbLayerTableRecord& record) {
@@ -89,6 +90,7 @@ void writeBack(Database& database, ObjectId id, const AcDbObject& object) {
     else if (const auto* linetype = dynamic_cast<const AcDbLinetypeTableRecord*>(&object))
         database.renameLinetype(id, recordName(*linetype));
     else if (const auto* entity = dynamic_cast<const AcDbEntity*>(&object)) writeBackEntity(database, id, *entity);
+    else vexa::sim::db::writeBackNamedObject(database, id, object);
 }
 
 Database* workingSimDatabase() {
@@ -382,6 +384,10 @@ Acad::ErrorStatus acdbOpenObject(AcDbObject*& object, AcDbObjectId id, AcDb::Ope
     Database* database = simDatabase(id);
     if (id.isNull() || database == nullptr) return Acad::eNullObjectId;
     if (mode != AcDb::kForRead && mode != AcDb::kForWrite) return Acad::eInvalidInput;
+    // An armed refusal stands for an object another part of the host holds open.
+    if (vexa::sim::Host* host = vexa::sim::Host::current(); host && host->faults().failsNow(L"acdbOpenObject")) {
+        return Acad::eWasOpenForWrite;
+    }
     const Entity* entity = database->findEntity(id.asOldId());
     if (entity != nullptr && entity->erased && !openErased) return Acad::eWasErased;
     if (const Acad::ErrorStatus status = database->beginOpen(id.asOldId(), mode); status != Acad::eOk) return status;

@@ -55,6 +55,9 @@ Database::Database() {
     }
     layerZeroId_ = nextId();
     layers_.add({layerZeroId_, L"0", 7, std::nullopt, continuousId_, false, false, false});
+    dictionaries_[kNamedObjectsId] = {kNamedObjectsId, {{L"ACAD_MATERIAL", kMaterialDictionaryId}}};
+    dictionaries_[kMaterialDictionaryId] = {kMaterialDictionaryId, {}};
+    owners_[kMaterialDictionaryId] = kNamedObjectsId;
 }
 
 Refusal Database::checkLayerFields(const Layer& layer) const {
@@ -170,7 +173,8 @@ std::wstring Database::handleOf(ObjectId id) {
 }
 
 bool Database::exists(ObjectId id) const {
-    return id == kLayerTableId || id == kLinetypeTableId || id == kBlockTableId || id == kModelSpaceId || layers_.findById(id) != nullptr ||
+    return id == kLayerTableId || id == kLinetypeTableId || id == kBlockTableId || id == kModelSpaceId ||
+           dictionaries_.contains(id) || materials_.contains(id) || layers_.findById(id) != nullptr ||
            linetypes_.findById(id) != nullptr || entities_.contains(id);
 }
 

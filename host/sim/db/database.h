@@ -46,6 +46,18 @@ public:
     const Entity* lastEntity() const;
     std::size_t entitiesOnLayer(ObjectId layer) const;
 
+    // The named object dictionary holds the material dictionary ("ACAD_MATERIAL") from the start.
+    const Dictionary* findDictionary(ObjectId id) const;
+    const Material* findMaterial(ObjectId id) const;
+    // An object made without an owner (entmakex); it joins a dictionary with addToDictionary.
+    ObjectId addMaterial(Material material);
+    Refusal updateMaterial(const Material& changed);
+    // Names are compared without regard to case; a taken name or an owned object is refused.
+    Refusal addToDictionary(ObjectId dictionary, const std::wstring& name, ObjectId object);
+    ObjectId lookUp(ObjectId dictionary, std::wstring_view name) const;
+    // The dictionary that holds an object, or kNullId.
+    ObjectId ownerOf(ObjectId object) const;
+
     // Entity handles are the hexadecimal form of the id, as the host writes them.
     static std::wstring handleOf(ObjectId id);
     bool exists(ObjectId id) const;
@@ -60,6 +72,8 @@ public:
     static constexpr ObjectId kLinetypeTableId = 2;
     static constexpr ObjectId kBlockTableId = 3;
     static constexpr ObjectId kModelSpaceId = 4;
+    static constexpr ObjectId kNamedObjectsId = 5;
+    static constexpr ObjectId kMaterialDictionaryId = 6;
     AcDbObjectId objectId(ObjectId id) { return {this, id}; }
 
 private:
@@ -80,6 +94,9 @@ private:
     std::map<ObjectId, Entity> entities_;
     std::unordered_map<ObjectId, std::size_t> entitiesPerLayer_;
     std::unordered_map<ObjectId, OpenState> openStates_;
+    std::map<ObjectId, Dictionary> dictionaries_;
+    std::map<ObjectId, Material> materials_;
+    std::unordered_map<ObjectId, ObjectId> owners_;
     std::size_t openObjects_ = 0;
 };
 

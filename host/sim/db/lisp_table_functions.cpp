@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "db/dxf_records.h"
+#include "db/lisp_dictionary_functions.h"
 #include "lisp/arguments.h"
 
 namespace vexa::sim::db {
@@ -28,13 +29,6 @@ struct TableCursors {
     ObjectId linetype = kNullId;
     ObjectId& of(Table table) { return table == Table::Layer ? layer : linetype; }
 };
-
-ObjectId entityArg(const Args& args, std::size_t index) {
-    if (index >= args.size() || !lisp::isKind(args[index], ValueKind::EntityName)) {
-        lisp::throwBadArgumentType(L"lentityp", lisp::optionalArg(args, index));
-    }
-    return args[index]->entityId();
-}
 
 class TableFunctions {
 public:
@@ -75,6 +69,7 @@ public:
     ValuePtr entget(const Args& args) {
         lisp::requireArgCount(args, 1, 2);
         const ObjectId id = entityArg(args, 0);
+        if (ValuePtr named = namedObjectToDxf(database_, id)) return named;
         if (database_.layers().findById(id) != nullptr) return tableRecord(Table::Layer, id, true);
         if (database_.linetypes().findById(id) != nullptr) return tableRecord(Table::Linetype, id, true);
         const Entity* entity = database_.findEntity(id);
@@ -183,6 +178,13 @@ private:
 };
 
 }  // namespace
+
+ObjectId entityArg(const Args& args, std::size_t index) {
+    if (index >= args.size() || !lisp::isKind(args[index], ValueKind::EntityName)) {
+        lisp::throwBadArgumentType(L"lentityp", lisp::optionalArg(args, index));
+    }
+    return args[index]->entityId();
+}
 
 void defineTableFunctions(lisp::Interpreter& lisp, Database& database, const SystemVariables& variables) {
     auto functions = std::make_shared<TableFunctions>(database, variables);

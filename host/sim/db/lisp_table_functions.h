@@ -11,4 +11,7 @@ namespace vexa::sim::db {
 // The current layer (CLAYER) is read from the system variables when it matters.
 void defineTableFunctions(lisp::Interpreter& lisp, Database& database, const SystemVariables& variables);
 
+// The object id of an entity-name argument; the host's "lentityp" error otherwise.
+ObjectId entityArg(const lisp::Args& args, std::size_t index);
+
 }  // namespace vexa::sim::db

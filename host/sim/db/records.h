@@ -39,6 +39,19 @@ struct Linetype {
     std::vector<double> dashes;  // dash > 0, gap < 0, dot 0
 };
 
+// A render material of the drawing's material dictionary; opacity is a fraction 0.0 to 1.0.
+struct Material {
+    ObjectId id = kNullId;
+    std::wstring name;
+    double opacity = 1.0;
+};
+
+// A dictionary of named objects, in the order the entries were added.
+struct Dictionary {
+    ObjectId id = kNullId;
+    std::vector<std::pair<std::wstring, ObjectId>> entries;
+};
+
 struct Point3 {
     double x = 0.0;
     double y = 0.0;

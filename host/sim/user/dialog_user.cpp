@@ -339,11 +339,15 @@ HWND DialogView::control(std::wstring_view target) const {
     std::vector<HWND> all;
     descendants(system_, dialog_, all);
     if (isNumber(target)) {
+        // Pages of a tab dialog may share ids: the control on the page shown comes first.
         const int id = std::stoi(std::wstring(target));
+        HWND hidden = nullptr;
         for (HWND child : all) {
-            if (system_.find(child)->id == id) return child;
+            if (system_.find(child)->id != id) continue;
+            if (system_.visible(child)) return child;
+            if (hidden == nullptr) hidden = child;
         }
-        return nullptr;
+        return hidden;
     }
     // By caption: visible controls first, the text without its mnemonic, case ignored.
     const std::wstring wanted = foldCase(withoutMnemonic(target));

@@ -72,6 +72,20 @@ TEST_F(HostCombos, ColourListWithByLayerAndByBlockStartsWithThem) {
     colours.UnsubclassWindow();
 }
 
+TEST_F(HostCombos, EntriesAddedAsPlainStringsShowNoColourAndMoveNoOther) {
+    CAcUiTrueColorComboBox colours;
+    attach(colours);
+    const int word = colours.AddString(L"<Default>");
+    AcCmColor teal;
+    teal.setRGB(0, 128, 128);
+    const int added = colours.AddColorToMRU(teal);
+    EXPECT_EQ(added, word + 1);
+    EXPECT_EQ(colours.FindItemByColor(teal), added);
+    EXPECT_TRUE(colours.GetItemColor(word).isByLayer());
+    EXPECT_TRUE(colours.GetItemColor(added) == teal);
+    colours.UnsubclassWindow();
+}
+
 TEST_F(HostCombos, LinetypeListFollowsTheCurrentDrawingsTable) {
     CAcUiLineTypeComboBox full;
     attach(full);

@@ -8,6 +8,9 @@
 #define IDD_NUMBERS 105
 #define IDD_OLDSTYLE 106
 #define IDD_MODELESS 107
+#define IDD_TAB_MAIN 108
+#define IDD_TAB_PAGE 109
+#define IDC_PAGE_EDIT 1401
 
 #define IDC_NUMBER 1001
 #define IDC_NAME 1002

@@ -1,0 +1,10 @@
+// VexaDim's AutoLISP functions, in the order of its function table.
+#pragma once
+
+#include "acad/adscodes.h"
+
+namespace vexa::dim {
+
+int dimSetupDlg(resbuf* args);
+
+}  // namespace vexa::dim
