@@ -18,9 +18,11 @@
 #include "sim/monitors/cursor.h"
 #include "sim/plugin_module.h"
 #include "sim/resbuf_ledger.h"
+#include "sim/status/status_bar.h"
 #include "sim/system_variables.h"
 #include "sim/user_input.h"
 #include "sim/win/kernel32/drive_paths.h"
+#include "sim/win/shell32/shell_executions.h"
 #include "sim/win/window_system.h"
 
 namespace vexa::sim {
@@ -62,6 +64,10 @@ public:
     monitors::Cursor& cursor() { return cursor_; }
     // The drawing view, its viewports, selection sets and the selection prompt.
     editor::Editor& editor() { return *editor_; }
+    // What the plug-ins asked the shell to open (never run).
+    win::ShellExecutions& shell() { return shell_; }
+    // The main window's status bar and its progress meter.
+    StatusBar& statusBar() { return statusBar_; }
 
     // A system variable, with the drawing's name and folder taken from the current drawing.
     std::optional<VariableValue> variable(std::wstring_view name) const;
@@ -129,6 +135,8 @@ private:
     UserInput user_;
     ModuleServices services_;
     Faults faults_;
+    StatusBar statusBar_;
+    win::ShellExecutions shell_;
     std::unique_ptr<win::DrivePaths> drives_ = std::make_unique<win::DrivePaths>();
     std::vector<std::unique_ptr<PluginModule>> plugins_;
     std::unique_ptr<win::WindowSystem> windows_;

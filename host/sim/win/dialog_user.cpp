@@ -408,6 +408,11 @@ std::wstring DialogView::dump() const {
                 }
             }
             out += L"\n" + line;
+            if (window->control) {
+                for (const std::wstring& detail : window->control->details()) {
+                    out += L"\n" + std::wstring(static_cast<std::size_t>(depth) * 2 + 4, L' ') + detail;
+                }
+            }
             if (!window->children.empty()) walk(child, depth + 1);
         }
     };
