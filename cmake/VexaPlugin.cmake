@@ -23,6 +23,21 @@ function(vexa_embed_resources target rc_file)
   target_sources(${target} PRIVATE ${cpp})
 endfunction()
 
+# Plug-in code reaches the stand-in API, the frame and its own folder, never the repository
+# root (so neither host/sim nor another plug-in's folder): its include root holds links to
+# frame/ and to the folder of the CMakeLists.txt that calls this.
+function(vexa_plugin_include_root target scope)
+  get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  set(root ${CMAKE_BINARY_DIR}/plugin_include/${folder})
+  file(MAKE_DIRECTORY ${root})
+  foreach(linked frame ${folder})
+    if(NOT EXISTS ${root}/${linked})
+      file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${linked} ${root}/${linked} SYMBOLIC)
+    endif()
+  endforeach()
+  target_include_directories(${target} ${scope} ${root})
+endfunction()
+
 # name: the module file name (VexaOrdo …); sources: the plug-in's own files.
 function(vexa_add_plugin name)
   cmake_parse_arguments(P "" "RESOURCES" "SOURCES" ${ARGN})
@@ -30,6 +45,7 @@ function(vexa_add_plugin name)
   set_target_properties(${name} PROPERTIES PREFIX "" CXX_VISIBILITY_PRESET hidden
                         VISIBILITY_INLINES_HIDDEN ON)
   target_link_libraries(${name} PRIVATE vexa_frame vexa_frame_support)
+  vexa_plugin_include_root(${name} PRIVATE)
   if(P_RESOURCES)
     vexa_embed_resources(${name} ${P_RESOURCES})
   endif()

@@ -1,5 +1,5 @@
 // VexaDim: the dimensioning aids.
-#include "frame/arx_app.h"
+#include "frame/plugin_app.h"
 
 namespace {
 
@@ -12,13 +12,13 @@ constexpr vexa::frame::LispFunction dimFunctions[] = {
     {L"Vexa-adjDimTxt", answerNil},
 };
 
-class CDimApp : public AcRxArxApp {
+class CDimApp : public vexa::frame::PluginApp {
 public:
-    CDimApp() : AcRxArxApp({dimFunctions, {}, L"Received nonexistent function code."}) {}
+    CDimApp() : vexa::frame::PluginApp({dimFunctions, {}, L"Received nonexistent function code."}) {}
 };
 
 CDimApp theDimApp;
 
 }  // namespace
 
-AcRxArxApp& vexa::frame::theApp() { return theDimApp; }
+vexa::frame::PluginApp& vexa::frame::theApp() { return theDimApp; }

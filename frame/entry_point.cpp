@@ -2,10 +2,9 @@
 #include <memory>
 
 #include "acad/rxapp.h"
-#include "frame/arx_app.h"
+#include "frame/plugin_app.h"
+#include "frame/module_export.h"
 #include "win/afxdll.h"
-
-#define VEXA_EXPORT extern "C" __attribute__((visibility("default")))
 
 namespace {
 AFX_EXTENSION_MODULE extensionModule;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "acad/acdocman.h"
-#include "frame/arx_app.h"
+#include "frame/plugin_app.h"
 
 namespace vexa::frame {
 

@@ -1,8 +1,8 @@
 #include "kito/function_table.h"
 
 #include "kito/info_dialogs/info_dialog_functions.h"
-#include "kito/keyboard_functions.h"
-#include "kito/message_box_functions.h"
+#include "kito/keyboard/keyboard_functions.h"
+#include "kito/message_boxes/message_box_functions.h"
 #include "kito/progress/progress_functions.h"
 #include "kito/selection/selection_functions.h"
 #include "kito/viewports/viewport_functions.h"

@@ -1,14 +1,14 @@
 // VexaKito: the AutoLISP support library.
-#include "frame/arx_app.h"
+#include "frame/plugin_app.h"
 #include "kito/function_table.h"
 #include "kito/unload_steps.h"
 
-class CKitoApp : public AcRxArxApp {
+class CKitoApp : public vexa::frame::PluginApp {
 public:
-    CKitoApp() : AcRxArxApp({vexa::kito::functionTable(), {}, L"Received nonexistent function code."}) {}
+    CKitoApp() : vexa::frame::PluginApp({vexa::kito::functionTable(), {}, L"Received nonexistent function code."}) {}
 
     AcRx::AppRetCode On_kUnloadAppMsg(void* packet) override {
-        const AcRx::AppRetCode result = AcRxArxApp::On_kUnloadAppMsg(packet);
+        const AcRx::AppRetCode result = vexa::frame::PluginApp::On_kUnloadAppMsg(packet);
         vexa::kito::releaseProcessState();
         return result;
     }
@@ -18,4 +18,4 @@ namespace {
 CKitoApp theKitoApp;
 }
 
-AcRxArxApp& vexa::frame::theApp() { return theKitoApp; }
+vexa::frame::PluginApp& vexa::frame::theApp() { return theKitoApp; }

@@ -2,8 +2,7 @@
 
 #include "ordo/layers/lay_entsel.h"
 #include "ordo/layers/OrdoMnEDIT.h"
-#include "ordo/layers/lay_sub_new_function.h"
-#include "ordo/layers/layer_manager_function.h"
+#include "ordo/layers/layer_functions.h"
 #include "ordo/layers/sel_lay_tooltip.h"
 #include "ordo/layers/sw_lay_band.h"
 #include "ordo/tools/pick_selection.h"

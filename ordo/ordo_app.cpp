@@ -15,10 +15,10 @@ COrdoApp theOrdoApp;
 }  // namespace
 
 COrdoApp::COrdoApp()
-    : AcRxArxApp({vexa::ordo::functionTable(), ordoCommands, L"Received non-existent function code."}) {}
+    : vexa::frame::PluginApp({vexa::ordo::functionTable(), ordoCommands, L"Received non-existent function code."}) {}
 
 AcRx::AppRetCode COrdoApp::On_kUnloadAppMsg(void* packet) {
-    const AcRx::AppRetCode result = AcRxArxApp::On_kUnloadAppMsg(packet);
+    const AcRx::AppRetCode result = vexa::frame::PluginApp::On_kUnloadAppMsg(packet);
     // An empty call switches a monitor off and does nothing when it is not installed.
     const auto functions = vexa::ordo::functionTable();
     functions[vexa::ordo::kSelLayToolTip].handler(nullptr);
@@ -27,4 +27,4 @@ AcRx::AppRetCode COrdoApp::On_kUnloadAppMsg(void* packet) {
     return result;
 }
 
-AcRxArxApp& vexa::frame::theApp() { return theOrdoApp; }
+vexa::frame::PluginApp& vexa::frame::theApp() { return theOrdoApp; }

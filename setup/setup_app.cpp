@@ -1,5 +1,5 @@
 // VexaSetup: the dialogs of the product's installation script.
-#include "frame/arx_app.h"
+#include "frame/plugin_app.h"
 
 namespace {
 
@@ -10,13 +10,13 @@ constexpr vexa::frame::LispFunction setupFunctions[] = {
     {L"Vexa-ProgressDlg", answerNil},
 };
 
-class CVexaSetupApp : public AcRxArxApp {
+class CVexaSetupApp : public vexa::frame::PluginApp {
 public:
-    CVexaSetupApp() : AcRxArxApp({setupFunctions, {}, L"Received nonexistent function code."}) {}
+    CVexaSetupApp() : vexa::frame::PluginApp({setupFunctions, {}, L"Received nonexistent function code."}) {}
 };
 
 CVexaSetupApp theSetupApp;
 
 }  // namespace
 
-AcRxArxApp& vexa::frame::theApp() { return theSetupApp; }
+vexa::frame::PluginApp& vexa::frame::theApp() { return theSetupApp; }

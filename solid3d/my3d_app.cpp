@@ -1,5 +1,5 @@
 // Vexa3D: views from a solid through the host's hidden-line removal.
-#include "frame/arx_app.h"
+#include "frame/plugin_app.h"
 #include "solid3d/point_2d_to_3d.h"
 
 namespace {
@@ -17,19 +17,19 @@ const vexa::frame::CommandEntry solidCommands[] = {
 
 constexpr const ACHAR* hlrModule = L"AsdkHlrApi17.dbx";
 
-class CMy3DApp : public AcRxArxApp {
+class CMy3DApp : public vexa::frame::PluginApp {
 public:
-    CMy3DApp() : AcRxArxApp({solidFunctions, solidCommands, L"Received nonexistent function code."}) {}
+    CMy3DApp() : vexa::frame::PluginApp({solidFunctions, solidCommands, L"Received nonexistent function code."}) {}
 
     AcRx::AppRetCode On_kInitAppMsg(void* packet) override {
-        const AcRx::AppRetCode result = AcRxArxApp::On_kInitAppMsg(packet);
+        const AcRx::AppRetCode result = vexa::frame::PluginApp::On_kInitAppMsg(packet);
         if (!acrxServiceIsRegistered(L"ASDK_HLR_API_SERVICES")) acrxLoadModule(hlrModule, false, true);
         acrxLoadModule(hlrModule, false);
         return result;
     }
 
     AcRx::AppRetCode On_kUnloadAppMsg(void* packet) override {
-        const AcRx::AppRetCode result = AcRxArxApp::On_kUnloadAppMsg(packet);
+        const AcRx::AppRetCode result = vexa::frame::PluginApp::On_kUnloadAppMsg(packet);
         acrxUnloadModule(hlrModule, false);
         return result;
     }
@@ -39,4 +39,4 @@ CMy3DApp theMy3DApp;
 
 }  // namespace
 
-AcRxArxApp& vexa::frame::theApp() { return theMy3DApp; }
+vexa::frame::PluginApp& vexa::frame::theApp() { return theMy3DApp; }

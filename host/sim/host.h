@@ -20,10 +20,10 @@
 #include "sim/resbuf_ledger.h"
 #include "sim/status/status_bar.h"
 #include "sim/system_variables.h"
-#include "sim/user_input.h"
+#include "sim/user/user_input.h"
 #include "sim/win/kernel32/drive_paths.h"
 #include "sim/win/shell32/shell_executions.h"
-#include "sim/win/window_system.h"
+#include "sim/win/user32/window_system.h"
 
 namespace vexa::sim {
 

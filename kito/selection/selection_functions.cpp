@@ -4,7 +4,7 @@
 #include "acad/acedsel.h"
 #include "frame/lisp_items.h"
 #include "frame/selection.h"
-#include "kito/input_recorder.h"
+#include "kito/keyboard/input_recorder.h"
 #include "kito/selection/input_record.h"
 #include "kito/selection/selection_callbacks.h"
 #include "kito/selection/ssget_call.h"

@@ -7,10 +7,12 @@
 #include "ordo/layers/OrdoMnNEW.h"
 #include "ordo/layers/OrdoMnSN.h"
 #include "ordo/layers/answer_items.h"
-#include "ordo/layers/layer_captions.h"
+#include "frame/captions.h"
 #include "ordo/layers/layer_manager_resource.h"
 
-OrdoMan::OrdoMan(vexa::ordo::ManagerArguments arguments)
+namespace vexa::ordo {
+
+OrdoMan::OrdoMan(ManagerArguments arguments)
     : CAdUiBaseDialog(IDD_ORDO_MAN), arguments_(std::move(arguments)), mainLayer_(arguments_.mainLayer) {}
 
 BOOL OrdoMan::OnInitDialog() {
@@ -19,7 +21,7 @@ BOOL OrdoMan::OnInitDialog() {
     list_.InitStorage(static_cast<int>(arguments_.names.size()), 32);
     for (const std::wstring& name : arguments_.names) list_.AddString(name.c_str());
     list_.SelectString(-1, mainLayer_.c_str());
-    vexa::ordo::putLayerCaptions(*this, arguments_.captions,
+    vexa::frame::putCaptionsKeepingResourceTexts(*this, arguments_.captions,
                                  {0, IDC_MAN_GROUP, IDC_MAN_MAIN_LABEL, IDC_MAN_COUNT_LABEL, -1, IDC_MAN_SERIES,
                                   IDC_MAN_NEW, IDC_MAN_EDIT, IDC_MAN_PURGE, IDOK, IDCANCEL});
     SetDlgItemText(IDC_MAN_COUNT, std::to_wstring(arguments_.count));
@@ -36,7 +38,7 @@ BOOL OrdoMan::OnCommand(WPARAM wParam, LPARAM lParam) {
     }
     if (code == BN_CLICKED) {
         switch (id) {
-        case IDC_MAN_SERIES: vexa::ordo::editSeriesCode(this); return TRUE;
+        case IDC_MAN_SERIES: editSeriesCode(this); return TRUE;
         case IDC_MAN_NEW: onNew(); return TRUE;
         case IDC_MAN_EDIT: onEdit(); return TRUE;
         case IDC_MAN_PURGE: onPurge(); return TRUE;
@@ -59,9 +61,9 @@ void OrdoMan::deleteEntry(const std::wstring& name) {
 void OrdoMan::onNew() {
     vexa::frame::ListBuilder argument;
     argument.string(mainLayer_);
-    const auto answer = vexa::frame::callProduct(vexa::ordo::product::kNewLayer, argument);
+    const auto answer = vexa::frame::callProduct(product::kNewLayer, argument);
     if (!answer) return;
-    const std::wstring made = vexa::ordo::runNewLayerDialog(answer->get(), this);
+    const std::wstring made = runNewLayerDialog(answer->get(), this);
     if (made.empty()) return;
     addAndSelect(made);
     mainLayer_ = made;
@@ -70,9 +72,9 @@ void OrdoMan::onNew() {
 void OrdoMan::onEdit() {
     vexa::frame::ListBuilder argument;
     argument.string(mainLayer_);
-    const auto answer = vexa::frame::callProduct(vexa::ordo::product::kEditLayer, argument);
+    const auto answer = vexa::frame::callProduct(product::kEditLayer, argument);
     if (!answer) return;
-    const std::wstring renamed = vexa::ordo::runEditLayerDialog(answer->get(), this);
+    const std::wstring renamed = runEditLayerDialog(answer->get(), this);
     if (renamed.empty()) return;
     deleteEntry(mainLayer_);
     addAndSelect(renamed);
@@ -80,9 +82,9 @@ void OrdoMan::onEdit() {
 }
 
 void OrdoMan::onPurge() {
-    const auto answer = vexa::frame::callProduct(vexa::ordo::product::kPurgeLayers);
+    const auto answer = vexa::frame::callProduct(product::kPurgeLayers);
     if (!answer) return;
-    for (const vexa::frame::Element& item : vexa::ordo::answerItems(answer->get())) {
+    for (const vexa::frame::Element& item : answerItems(answer->get())) {
         const ACHAR* purged = item.string();
         if (purged == nullptr) continue;
         if (mainLayer_ == purged) {
@@ -92,3 +94,5 @@ void OrdoMan::onPurge() {
         deleteEntry(purged);
     }
 }
+
+}  // namespace vexa::ordo

@@ -4,9 +4,11 @@
 #include "acad/acui.h"
 #include "ordo/layers/manager_arguments.h"
 
+namespace vexa::ordo {
+
 class OrdoMan : public CAdUiBaseDialog {
 public:
-    explicit OrdoMan(vexa::ordo::ManagerArguments arguments);
+    explicit OrdoMan(ManagerArguments arguments);
 
     const std::wstring& mainLayer() const { return mainLayer_; }
 
@@ -23,7 +25,9 @@ private:
     // Deletes the entry of exactly this layer name (case ignored, as layer names are).
     void deleteEntry(const std::wstring& name);
 
-    vexa::ordo::ManagerArguments arguments_;
+    ManagerArguments arguments_;
     std::wstring mainLayer_;
     CListBox list_;
 };
+
+}  // namespace vexa::ordo

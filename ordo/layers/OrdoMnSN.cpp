@@ -3,7 +3,7 @@
 #include "frame/product_call.h"
 #include "ordo/layers/product_commands.h"
 #include "frame/resource_scope.h"
-#include "ordo/layers/layer_captions.h"
+#include "frame/captions.h"
 #include "ordo/layers/layer_manager_resource.h"
 
 OrdoMnSN::OrdoMnSN(const vexa::ordo::SeriesCode& code)
@@ -24,7 +24,7 @@ BOOL OrdoMnSN::OnInitDialog() {
     wchar_t explanation[512] = {};
     LoadStringW(AfxGetResourceHandle(), IDC_SN_EXPLANATION, explanation, 512);
     SetDlgItemText(IDC_SN_EXPLANATION, explanation);
-    vexa::ordo::putLayerCaptions(*this, captions_,
+    vexa::frame::putCaptionsKeepingResourceTexts(*this, captions_,
                                  {0, IDC_SN_GROUP, IDC_SN_GROUP_LABEL, IDC_SN_SERIAL_LABEL, IDC_SN_EXPLANATION, -1, -1,
                                   IDOK, IDCANCEL});
     return TRUE;
@@ -33,8 +33,8 @@ BOOL OrdoMnSN::OnInitDialog() {
 void OrdoMnSN::OnOK() {
     if (!UpdateData(TRUE)) return;
     if (vexa::ordo::seriesCodeRefused(groupLength_, serialLength_)) {
-        const std::wstring text = vexa::ordo::captionOr(captions_, 6, L"");
-        const std::wstring caption = vexa::ordo::captionOr(captions_, 5, L"");
+        const std::wstring text = vexa::frame::captionOr(captions_, 6, L"");
+        const std::wstring caption = vexa::frame::captionOr(captions_, 5, L"");
         MessageBox(text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
         return;
     }

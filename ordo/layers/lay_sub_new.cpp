@@ -2,7 +2,7 @@
 
 #include "frame/colour_quad.h"
 #include "ordo/layers/lay_sub_new_resource.h"
-#include "ordo/views/caption_texts.h"
+#include "frame/captions.h"
 
 namespace vexa::ordo {
 
@@ -51,7 +51,7 @@ BOOL LaySubNew::OnInitDialog() {
     for (const std::wstring& layer : request_.layers) destinationList_.AddString(layer.c_str());
     selectGivenColour();
     linetypeList_.SelectString(-1, request_.linetype.c_str());
-    showCaptions(*this, request_.captions,
+    frame::putCaptionsBlankingMissing(*this, request_.captions,
                  {{IDC_SUB_DESTINATION_LABEL, 1}, {IDC_SUB_KIND_GROUP, 2}, {IDC_SUB_MAIN, 3}, {IDC_SUB_HID, 4},
                   {IDC_SUB_DES, 5}, {IDC_SUB_OTHER, 6}, {IDC_SUB_DRAW_GROUP, 7}, {IDC_SUB_COLOR_LABEL, 8},
                   {IDC_SUB_LINETYPE_LABEL, 9}, {IDOK, 10}, {IDCANCEL, 11}});

@@ -7,6 +7,8 @@
 #include "acad/aced.h"
 #include "ordo/layers/sel_lay_text.h"
 
+namespace vexa::ordo {
+
 namespace {
 
 constexpr std::size_t kTextLimit = 255;
@@ -54,8 +56,10 @@ Acad::ErrorStatus selLayIPM::monitorInputPoint(
     for (AcDbObjectId layer : layersOf(apertureEntities, topOnly_ ? 1 : apertureEntities.length())) {
         names.push_back(layerName(layer));
     }
-    const std::wstring text = vexa::ordo::layerTooltipText(oneLayerText_, severalLayersText_, names);
+    const std::wstring text = layerTooltipText(oneLayerText_, severalLayersText_, names);
     appendToTooltipStr = true;
     additionalTooltipString = acutNewString(text.c_str());
     return Acad::eOk;
 }
+
+}  // namespace vexa::ordo

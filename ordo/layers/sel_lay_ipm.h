@@ -5,6 +5,8 @@
 
 #include "acad/acedinpt.h"
 
+namespace vexa::ordo {
+
 class selLayIPM : public AcEdInputPointMonitor {
 public:
     selLayIPM(std::wstring oneLayerText, std::wstring severalLayersText, bool topOnly);
@@ -25,3 +27,5 @@ private:
     std::wstring severalLayersText_;
     bool topOnly_;
 };
+
+}  // namespace vexa::ordo

@@ -3,7 +3,7 @@
 #include "frame/colour_quad.h"
 #include "frame/product_call.h"
 #include "ordo/layers/product_commands.h"
-#include "ordo/layers/layer_captions.h"
+#include "frame/captions.h"
 #include "ordo/layers/layer_manager_resource.h"
 
 namespace vexa::ordo {
@@ -33,7 +33,7 @@ SeriesLayerDialog::SeriesLayerDialog(UINT templateId, SeriesDialog kind, SeriesR
 }
 
 std::wstring SeriesLayerDialog::caption(std::size_t slot, std::wstring fallback) const {
-    return captionOr(series_.captions, slot, std::move(fallback));
+    return frame::captionOr(series_.captions, slot, std::move(fallback));
 }
 
 void SeriesLayerDialog::DoDataExchange(CDataExchange* dx) {
@@ -69,7 +69,7 @@ BOOL SeriesLayerDialog::OnInitDialog() {
     width_ = frame.right - frame.left;
     collapsedLimit_ = fullHeight_ - 10;
     toggleSize();
-    putLayerCaptions(*this, series_.captions, {0});
+    frame::putCaptionsKeepingResourceTexts(*this, series_.captions, {0});
     const std::pair<int, int> labels[] = {{slots_.mainLabel, IDC_ROW_MAIN_LABEL},
                                           {slots_.sublayerGroup, IDC_ROW_SUBLAYER_GROUP},
                                           {slots_.colorButton, IDC_ROW_COLOR_BUTTON},

@@ -4,6 +4,8 @@
 #include "acad/acedvports.h"
 #include "ordo/layers/sw_lay_geometry.h"
 
+namespace vexa::ordo {
+
 namespace {
 
 constexpr std::uint16_t kBandColour = 141;
@@ -39,8 +41,8 @@ void swLayIPM::measureView() {
     acedCoordFromPixelToWorld(CPoint(0, 0), origin);
     acedCoordFromPixelToWorld(CPoint(100, 0), hundred);
     pixelSize_ = acutDistance(origin, hundred) / 100.0;
-    const vexa::ordo::ViewAxes axes =
-        vexa::ordo::viewAxes(displayToWorld(AcGeVector3d::kZAxis), displayToWorld(AcGeVector3d::kXAxis));
+    const ViewAxes axes =
+        viewAxes(displayToWorld(AcGeVector3d::kZAxis), displayToWorld(AcGeVector3d::kXAxis));
     viewX_ = axes.x;
     viewY_ = axes.y;
     viewNormal_ = axes.normal;
@@ -54,8 +56,8 @@ Acad::ErrorStatus swLayIPM::monitorInputPoint(
     const AcArray<AcDbObjectId>&, const AcArray<AcGeCurve3d*>&, const AcGePoint3d& computedPoint, const ACHAR*) {
     if (!pointComputed || drawContext == nullptr) return Acad::eOk;
     measureView();
-    const AcGePoint3d end = vexa::ordo::bandEnd(computedPoint, pixelSize_, {viewX_, viewY_, viewNormal_});
-    const double radius = vexa::ordo::bandMarkRadius(pixelSize_);
+    const AcGePoint3d end = bandEnd(computedPoint, pixelSize_, {viewX_, viewY_, viewNormal_});
+    const double radius = bandMarkRadius(pixelSize_);
     drawContext->subEntityTraits().setColor(kBandColour);
     drawContext->subEntityTraits().setLineType(linetype_);
     drawContext->geometry().circle(end, radius, viewNormal_);
@@ -64,3 +66,5 @@ Acad::ErrorStatus swLayIPM::monitorInputPoint(
     drawContext->geometry().polyline(2, band);
     return Acad::eOk;
 }
+
+}  // namespace vexa::ordo

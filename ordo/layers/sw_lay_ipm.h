@@ -4,6 +4,8 @@
 #include "acad/acedinpt.h"
 #include "acad/gevec3d.h"
 
+namespace vexa::ordo {
+
 class swLayIPM : public AcEdInputPointMonitor {
 public:
     // Looks up the linetype "CONTINUOUS" of the current drawing.
@@ -31,3 +33,5 @@ private:
     AcGeVector3d viewNormal_;
     double pixelSize_ = 0.0;
 };
+
+}  // namespace vexa::ordo

@@ -1,7 +1,8 @@
 #include "ordo/tools/Tools_Bolt.h"
 
-#include "ordo/tools/radio_controls.h"
-#include "ordo/views/caption_texts.h"
+#include "frame/dialog_controls.h"
+#include "ordo/tools/radio_groups.h"
+#include "frame/captions.h"
 
 namespace vexa::ordo {
 
@@ -17,7 +18,7 @@ void Tools_Bolt::DoDataExchange(CDataExchange* dx) {
 BOOL Tools_Bolt::OnInitDialog() {
     CAdUiBaseDialog::OnInitDialog();
     applyTypeRule();
-    showCaptions(*this, options_.captions,
+    frame::putCaptionsBlankingMissing(*this, options_.captions,
                  {{IDC_TYPE_GROUP, 1},
                   {IDC_TYPE_0, 2},
                   {IDC_TYPE_1, 3},
@@ -37,13 +38,13 @@ BOOL Tools_Bolt::OnInitDialog() {
 
 void Tools_Bolt::applyTypeRule() {
     const BoltAvailability availability = boltAvailability(options_.choice.type);
-    enableControls(*this, std::span(kDiameterRadios).first(kBoltDiameterCount), availability.diameters);
-    enableControls(*this, kViewRadios, availability.views);
+    frame::enableControls(*this, std::span(kDiameterRadios).first(kBoltDiameterCount), availability.diameters);
+    frame::enableControls(*this, kViewRadios, availability.views);
     options_.choice = applyBoltRule(options_.choice);
 }
 
 BOOL Tools_Bolt::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (clickedOneOf(wParam, kTypeRadios)) {
+    if (frame::clickedOneOf(wParam, kTypeRadios)) {
         UpdateData(TRUE);
         applyTypeRule();
         UpdateData(FALSE);

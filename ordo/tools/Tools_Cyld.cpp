@@ -1,7 +1,8 @@
 #include "ordo/tools/Tools_Cyld.h"
 
-#include "ordo/tools/radio_controls.h"
-#include "ordo/views/caption_texts.h"
+#include "frame/dialog_controls.h"
+#include "ordo/tools/radio_groups.h"
+#include "frame/captions.h"
 
 namespace vexa::ordo {
 
@@ -34,7 +35,7 @@ BOOL Tools_Cyld::OnInitDialog() {
     UpdateData(TRUE);
     seriesRule();
     strokeRule();
-    showCaptions(*this, options_.captions,
+    frame::putCaptionsBlankingMissing(*this, options_.captions,
                  {{IDC_VIEW_GROUP, 1}, {IDC_SIZE_GROUP, 2}, {IDC_STROKE_GROUP, 3}, {IDOK, 4}, {IDCANCEL, 5}});
     UpdateData(FALSE);
     return TRUE;
@@ -48,19 +49,19 @@ void Tools_Cyld::seriesRule() {
         const bool ofSeries = static_cast<int>(i) / kCylinderViewCount == options_.choice.series;
         GetDlgItem(kViewPictures[i])->ShowWindow(ofSeries ? SW_SHOW : SW_HIDE);
     }
-    enableControls(*this, kBoreRadios, *bores);
+    frame::enableControls(*this, kBoreRadios, *bores);
     options_.choice = applySeriesRule(options_.choice);
 }
 
 void Tools_Cyld::strokeRule() {
     if (const std::optional<StrokeRadios> strokes = strokesOffered(options_.choice.series, options_.choice.bore)) {
-        enableControls(*this, kStrokeRadios, *strokes);
+        frame::enableControls(*this, kStrokeRadios, *strokes);
         options_.choice = applyStrokeRule(options_.choice);
     }
 }
 
 BOOL Tools_Cyld::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (clickedOneOf(wParam, kBoreRadios)) {
+    if (frame::clickedOneOf(wParam, kBoreRadios)) {
         UpdateData(TRUE);
         strokeRule();
         UpdateData(FALSE);

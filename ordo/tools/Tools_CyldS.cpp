@@ -1,7 +1,7 @@
 #include "ordo/tools/Tools_CyldS.h"
 
 #include "ordo/tools/resource_tools.h"
-#include "ordo/views/caption_texts.h"
+#include "frame/captions.h"
 
 namespace vexa::ordo {
 
@@ -14,7 +14,7 @@ void Tools_CyldS::DoDataExchange(CDataExchange* dx) {
 
 BOOL Tools_CyldS::OnInitDialog() {
     CAdUiBaseDialog::OnInitDialog();
-    showCaptions(*this, options_.captions,
+    frame::putCaptionsBlankingMissing(*this, options_.captions,
                  {{IDC_TYPE_GROUP, 1},
                   {IDC_SERIES_CDAS, 2},
                   {IDC_SERIES_NDAS, 3},

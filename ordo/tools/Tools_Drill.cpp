@@ -1,7 +1,8 @@
 #include "ordo/tools/Tools_Drill.h"
 
-#include "ordo/tools/radio_controls.h"
-#include "ordo/views/caption_texts.h"
+#include "frame/dialog_controls.h"
+#include "ordo/tools/radio_groups.h"
+#include "frame/captions.h"
 
 namespace vexa::ordo {
 
@@ -22,7 +23,7 @@ void Tools_Drill::DoDataExchange(CDataExchange* dx) {
 BOOL Tools_Drill::OnInitDialog() {
     CAdUiBaseDialog::OnInitDialog();
     applyTypeRule();
-    showCaptions(*this, options_.captions,
+    frame::putCaptionsBlankingMissing(*this, options_.captions,
                  {{IDC_TIPS, 1},
                   {IDC_TYPE_GROUP, 2},
                   {IDC_TYPE_0, 3},
@@ -45,13 +46,13 @@ BOOL Tools_Drill::OnInitDialog() {
 
 void Tools_Drill::applyTypeRule() {
     const DrillAvailability availability = drillAvailability(options_.choice.type);
-    enableControls(*this, kDiameterRadios, availability.diameters);
+    frame::enableControls(*this, kDiameterRadios, availability.diameters);
     GetDlgItem(IDC_USER_SIZE)->EnableWindow(availability.diameters[kUserDiameter]);
     options_.choice = applyDrillRule(options_.choice);
 }
 
 BOOL Tools_Drill::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (clickedOneOf(wParam, kTypeRadios)) {
+    if (frame::clickedOneOf(wParam, kTypeRadios)) {
         // Only the radios are read and shown again: the size box is checked when OK is pressed.
         CDataExchange read(this, TRUE);
         exchangeRadios(&read);

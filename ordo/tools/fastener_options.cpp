@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "frame/lisp_items.h"
-#include "ordo/views/single_precision.h"
+#include "frame/single_precision.h"
 
 namespace vexa::ordo {
 
@@ -43,7 +43,7 @@ std::optional<DrillOptions> readDrillOptions(const resbuf* args) {
     DrillOptions options;
     for (const frame::CodedOption& option : read.options) {
         if (readChoiceOption(option, options.choice) || option.code != 3) continue;
-        if (const std::optional<double> size = option.value.real()) options.userSize = toSinglePrecision(*size);
+        if (const std::optional<double> size = option.value.real()) options.userSize = frame::toSinglePrecision(*size);
     }
     if (read.captions) std::copy(read.captions->begin(), read.captions->end(), options.captions.begin());
     return options;

@@ -1,7 +1,7 @@
 #include "ordo/views/DimFix.h"
 
 #include "frame/colour_quad.h"
-#include "ordo/views/caption_texts.h"
+#include "frame/captions.h"
 #include "ordo/views/resource_views.h"
 
 namespace vexa::ordo {
@@ -33,7 +33,7 @@ BOOL DimFix::OnInitDialog() {
     CAcUiDialog::OnInitDialog();
     selectColour(lackingBox_, colours_.lacking);
     selectColour(redundantBox_, colours_.redundant);
-    showCaptions(*this, colours_.captions,
+    frame::putCaptionsBlankingMissing(*this, colours_.captions,
                  {{IDC_LACKING_LABEL, 1}, {IDC_REDUNDANT_LABEL, 2}, {IDOK, 3}, {IDCANCEL, 4}});
     return TRUE;
 }

@@ -1,6 +1,6 @@
 #include "ordo/views/VBKchkMsg.h"
 
-#include "ordo/views/caption_texts.h"
+#include "frame/captions.h"
 #include "ordo/views/resource_views.h"
 
 namespace vexa::ordo {
@@ -23,7 +23,7 @@ BOOL VBKchkMsg::OnInitDialog() {
     }
     showContinueQuestion(display.asksToContinue);
     const std::vector<std::wstring>& captions = report_.captions;
-    showCaptions(*this, captions,
+    frame::putCaptionsBlankingMissing(*this, captions,
                  {{IDC_CONTINUE_QUESTION, 2},
                   {IDC_FREE_NODE_LABEL, 3},
                   {IDC_NON_PROJECTED_LABEL, 4},

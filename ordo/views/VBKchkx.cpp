@@ -1,6 +1,6 @@
 #include "ordo/views/VBKchkx.h"
 
-#include "ordo/views/caption_texts.h"
+#include "frame/captions.h"
 #include "ordo/views/resource_views.h"
 
 namespace vexa::ordo {
@@ -18,7 +18,7 @@ void VBKchkx::DoDataExchange(CDataExchange* dx) {
 
 BOOL VBKchkx::OnInitDialog() {
     CAdUiBaseDialog::OnInitDialog();
-    showCaptions(*this, setup_.captions,
+    frame::putCaptionsBlankingMissing(*this, setup_.captions,
                  {{IDC_FUZZY_GROUP, 1},
                   {IDC_ANGLE_FUZZY_LABEL, 2},
                   {IDC_POSITION_FUZZY_LABEL, 3},

@@ -1,6 +1,6 @@
 #include "ordo/views/mkSolid.h"
 
-#include "ordo/views/caption_texts.h"
+#include "frame/captions.h"
 #include "ordo/views/resource_views.h"
 
 namespace vexa::ordo {
@@ -29,7 +29,7 @@ BOOL mkSolid::OnInitDialog() {
     enableCheckItems();
     helpButton_.AutoLoad(IDC_HELP_BUTTON, this);
     const std::vector<std::wstring>& captions = options_.captions;
-    showCaptions(*this, captions,
+    frame::putCaptionsBlankingMissing(*this, captions,
                  {{IDC_SOLID_GROUP, 1},
                   {IDC_VIEWS_CHECK_GROUP, 17},
                   {IDC_VIEWS_CHECK, 18},

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "frame/lisp_items.h"
-#include "ordo/views/single_precision.h"
+#include "frame/single_precision.h"
 
 namespace vexa::ordo {
 
@@ -14,7 +14,7 @@ std::optional<ViewsCheckSetup> readViewsCheckSetup(const resbuf* args) {
     for (const frame::CodedOption& option : read.options) {
         switch (option.code) {
         case 1:
-            if (const std::optional<double> angle = option.value.real()) setup.angleFuzzy = toSinglePrecision(*angle);
+            if (const std::optional<double> angle = option.value.real()) setup.angleFuzzy = frame::toSinglePrecision(*angle);
             break;
         case 2:
             if (const ACHAR* position = option.value.string()) setup.positionFuzzy = position;

@@ -5,27 +5,27 @@
 #include "ordo/views/VBKchkMsg.h"
 #include "ordo/views/VBKchkx.h"
 #include "ordo/views/mkSolid.h"
-#include "ordo/views/option_dialog.h"
+#include "frame/option_dialog.h"
 
 namespace vexa::ordo {
 
 int dxVBKchkx(resbuf* args) {
-    return runOptionDialog<VBKchkx>(readViewsCheckSetup(args),
+    return frame::runOptionDialog<VBKchkx>(readViewsCheckSetup(args),
                                     [](const ViewsCheckSetup& setup) { viewsCheckSetupResult(setup).returnResult(); });
 }
 
 int dxVBKchkMsg(resbuf* args) {
-    return runOptionDialog<VBKchkMsg>(readViewsErrorReport(args),
+    return frame::runOptionDialog<VBKchkMsg>(readViewsErrorReport(args),
                                       [](const ViewsErrorReport&) { frame::ListBuilder().t().returnResult(); });
 }
 
 int dxAuto3dModel(resbuf* args) {
-    return runOptionDialog<mkSolid>(readModelOptions(args),
+    return frame::runOptionDialog<mkSolid>(readModelOptions(args),
                                     [](const ModelOptions& options) { modelOptionsResult(options).returnResult(); });
 }
 
 int dxSelColor(resbuf* args) {
-    return runOptionDialog<DimFix>(readMarkingColours(args),
+    return frame::runOptionDialog<DimFix>(readMarkingColours(args),
                                    [](const MarkingColours& colours) { markingColoursResult(colours).returnResult(); });
 }
 

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
 #include "sim/host.h"
+#include "sim/user/dialog_act.h"
 
 namespace vexa::test {
 
@@ -15,6 +17,9 @@ std::wstring widen(std::string_view text);
 
 class HostTest : public ::testing::Test {
 protected:
+    using DialogAct = sim::win::DialogAct;
+    using DialogView = sim::win::DialogView;
+
     HostTest();
     void TearDown() override;
 
@@ -26,6 +31,11 @@ protected:
     void type(std::wstring text) { host.user().queue(sim::PromptAnswer::typed(std::move(text))); }
     void pressEnter() { host.user().queue(sim::PromptAnswer::enter()); }
     void pressEscape() { host.user().queue(sim::PromptAnswer::escape()); }
+    // The scripted user's next act in a dialog or message box.
+    void act(DialogAct dialogAct) { host.user().queue(std::move(dialogAct)); }
+    // Looks at the dialog (or message box) that is up at this point of the script.
+    void look(std::function<void(DialogView&)> check) { act(DialogAct::query(std::move(check))); }
+    void click(int id) { act(DialogAct::click(id)); }
 
     sim::Host host;
 };

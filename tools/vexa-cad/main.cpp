@@ -9,7 +9,7 @@
 
 #include "lisp/utf8.h"
 #include "sim/host.h"
-#include "sim/user_script.h"
+#include "sim/user/user_script.h"
 
 namespace {
 

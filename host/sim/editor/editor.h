@@ -9,7 +9,7 @@
 #include "acad/acedsel.h"
 #include "sim/editor/selection_sets.h"
 #include "sim/editor/viewports.h"
-#include "sim/user_input.h"
+#include "sim/user/user_input.h"
 #include "win/afxwin.h"
 
 namespace vexa::sim {

@@ -2,7 +2,7 @@
 
 #include "sim/audit_log.h"
 #include "sim/plugin_module.h"
-#include "sim/win/window_system.h"
+#include "sim/win/user32/window_system.h"
 #include "win/keyboard_input.h"
 
 namespace vexa::sim {

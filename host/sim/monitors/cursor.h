@@ -3,7 +3,7 @@
 #pragma once
 
 #include "monitors/transient_graphics.h"
-#include "sim/user_input.h"
+#include "sim/user/user_input.h"
 #include "win/winuser.h"
 
 namespace vexa::sim {

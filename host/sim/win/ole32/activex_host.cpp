@@ -1,7 +1,7 @@
 #include "sim/win/ole32/activex_host.h"
 
 #include "sim/host.h"
-#include "sim/win/controls.h"
+#include "sim/win/user32/controls.h"
 #include "sim/win/ole32/media_player.h"
 #include "sim/win/ole32/web_browser.h"
 #include "win/atlhost.h"

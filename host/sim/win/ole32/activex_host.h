@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/win/window_system.h"
+#include "sim/win/user32/window_system.h"
 
 namespace vexa::sim::win {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "sim/win/resources.h"
+#include "sim/win/user32/resources.h"
 
 namespace vexa::sim::win {
 

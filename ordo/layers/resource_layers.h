@@ -1,2 +1,0 @@
-// Resource ids of the layers dialogs.
-#pragma once
