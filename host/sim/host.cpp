@@ -6,6 +6,7 @@
 #include "lisp/printer.h"
 #include "lisp/reader.h"
 #include "sim/commands/host_commands.h"
+#include "sim/editor/view_commands.h"
 #include "sim/lisp_bridge.h"
 
 namespace vexa::sim {
@@ -21,6 +22,10 @@ Host::Host() : previous_(currentHost) {
     windows_ = std::make_unique<win::WindowSystem>(*this);
     input_ = std::make_unique<Input>(*windows_);
     editor_ = std::make_unique<editor::Editor>(*this);
+    sysvars_.setObserver([this](const std::wstring& name, const VariableValue& value) {
+        if (name == L"TILEMODE") editor_->showLayout(std::get<int>(value) == 0);
+    });
+    editor::registerViewCommands(commands_);
     documents_.setHooks([this](Document& d) { documentOpened(d); }, [this](Document& d) { documentClosing(d); });
     documents_.setStringSink([this](Document&, std::wstring_view text) { executeString(text); });
     registerHostCommands(commands_);
@@ -247,6 +252,10 @@ PromptResult Host::promptString(bool spacesAllowed, const ACHAR* prompt) {
         if (user_.empty()) {
             audit_.record(L"a prompt waited for input the user never gave: " + std::wstring(prompt ? prompt : L""));
             break;
+        }
+        if (user_.nextServesAnywhere()) {
+            win::performAnywhere(*windows_, user_.takeDialogAct());
+            continue;
         }
         if (user_.nextIsDialogAct()) {
             audit_.record(L"a prompt found the dialog act \"" + user_.describeNext() + L"\" next: " +

@@ -20,6 +20,7 @@ SystemVariables::SystemVariables() {
         {L"LUPREC", {4, 0, 8, false}},
         {L"LAYLOCKFADECTL", {50, -90, 90, false}},
         {L"CLAYER", {std::wstring(L"0"), 0, 0, false}},
+        {L"TILEMODE", {1, 0, 1, false}},
     };
 }
 
@@ -46,6 +47,7 @@ bool SystemVariables::set(std::wstring_view name, const VariableValue& value) {
         if (*number < variable->minimum || *number > variable->maximum) return false;
     }
     variable->value = value;
+    if (observer_) observer_(upperCase(name), value);
     return true;
 }
 

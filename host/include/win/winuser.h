@@ -173,6 +173,8 @@ constexpr UINT WM_ENTERIDLE = 0x0121;
 constexpr UINT WM_CTLCOLOREDIT = 0x0133;
 constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
+// lParam points to the window rectangle being dragged (screen coordinates), which may be changed.
+constexpr UINT WM_SIZING = 0x0214;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;

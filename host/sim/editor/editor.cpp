@@ -103,6 +103,16 @@ bool Editor::setCurrentViewport(int number) {
     return true;
 }
 
+void Editor::showLayout(bool layout) {
+    if (layout == viewports_.inLayout()) return;
+    if (layout) {
+        if (const Viewport* current = currentViewport()) modelViewport_ = current->number;
+    }
+    viewports_.showLayout(layout);
+    host_.sysvars().force(L"CVPORT", layout ? kPaperSpace : modelViewport_);
+    if (currentViewport() == nullptr) host_.sysvars().force(L"CVPORT", viewports_.all().front().number);
+}
+
 double Editor::pickReach() const {
     // PICKBOX pixels on each side of the cursor (3 at first).
     const auto value = host_.variable(L"PICKBOX");
@@ -132,6 +142,10 @@ EditorInput Editor::nextInput(std::wstring_view prompt) {
         if (host_.windows().pumpOne()) continue;
         UserInput& user = host_.user();
         user.refill(UserInput::Waiting::Prompt);
+        if (user.nextServesAnywhere()) {
+            win::performAnywhere(host_.windows(), user.takeDialogAct());
+            continue;
+        }
         if (user.empty() || user.nextIsDialogAct()) {
             const std::wstring next = user.empty() ? L"no act" : L"the dialog act \"" + user.describeNext() + L"\"";
             host_.audit().record(L"a selection prompt found " + next + L" next: " + std::wstring(prompt));

@@ -112,6 +112,14 @@ void Input::click(MouseButton button, POINT screen) {
     mouseButton(button, false, screen);
 }
 
+void Input::moveMouse(POINT screen) {
+    windows_.setCursor(screen);
+    HWND target = windowUnder(windows_, windows_.active() != nullptr ? windows_.active() : windows_.mainWindow(), screen);
+    const POINT origin = target != nullptr ? windows_.clientOrigin(target) : POINT{0, 0};
+    deliver(target, WM_MOUSEMOVE, mouseFlags(windows_),
+            MAKELPARAM(static_cast<WORD>(screen.x - origin.x), static_cast<WORD>(screen.y - origin.y)));
+}
+
 void Input::deliver(HWND target, UINT message, WPARAM wParam, LPARAM lParam) {
     if (programs_.owner(target)) {
         programs_.receive(target, message, wParam);

@@ -44,6 +44,8 @@ public:
     void pressKey(int virtualKey);
     void mouseButton(MouseButton button, bool down, POINT screen);
     void click(MouseButton button, POINT screen);
+    // The pointer moves to a screen position: WM_MOUSEMOVE to the window under it.
+    void moveMouse(POINT screen);
     // Makes the window of another program (opened on first use) the active one.
     HWND activateOtherProgram(const std::wstring& program);
 

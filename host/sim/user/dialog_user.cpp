@@ -174,11 +174,12 @@ std::wstring DialogAct::describe() const {
         case Kind::Check: return with(L"check");
         case Kind::Uncheck: return with(L"uncheck");
         case Kind::Focus: return with(L"focus");
-        case Kind::Close: return L"close";
+        case Kind::Close: return with(L"close");
         case Kind::Answer: return with(L"answer");
         case Kind::Wait: return L"wait " + std::to_wstring(number);
         case Kind::Inspect: return L"inspect";
-        case Kind::Show: return L"show";
+        case Kind::Show: return with(L"show");
+        case Kind::Status: return L"status";
         case Kind::SelectTab: return with(L"tab") + L" " + std::to_wstring(number);
         case Kind::EditLabel: return L"label " + target + L" " + std::to_wstring(number) + L" " + text;
         case Kind::Enter: return L"enter";
@@ -203,9 +204,16 @@ void performAct(WindowSystem& system, HWND dialog, const DialogAct& act) {
     switch (act.kind) {
         case Kind::Enter: pressKey(system, keyTarget(), VK_RETURN, 0); return;
         case Kind::Escape: pressKey(system, keyTarget(), VK_ESCAPE, 0); return;
-        case Kind::Close: system.send(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); return;
+        case Kind::Close:
+            if (act.anywhere()) performAnywhere(system, act);
+            else system.send(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+            return;
         case Kind::Wait: system.wait(static_cast<DWORD>(std::max(0, act.number))); return;
-        case Kind::Show: host.commandLine().print(view.dump() + L"\n"); return;
+        case Kind::Show:
+            if (act.anywhere()) performAnywhere(system, act);
+            else host.commandLine().print(view.dump() + L"\n");
+            return;
+        case Kind::Status: performAnywhere(system, act); return;
         case Kind::Inspect: {
             DialogView copy = view;
             if (act.inspect) act.inspect(copy);
@@ -416,6 +424,11 @@ std::wstring DialogView::dump() const {
                 }
             }
             out += L"\n" + line;
+            if (window->control) {
+                for (const std::wstring& detail : window->control->details()) {
+                    out += L"\n" + std::wstring(static_cast<std::size_t>(depth) * 2 + 4, L' ') + detail;
+                }
+            }
             if (!window->children.empty()) walk(child, depth + 1);
         }
     };

@@ -65,6 +65,8 @@ public:
     bool nextIsPromptAnswer() const { return !answers_.empty() && std::holds_alternative<PromptAnswer>(answers_.front()); }
     const PromptAnswer& nextPromptAnswer() const { return std::get<PromptAnswer>(answers_.front()); }
     const DialogAct& nextDialogAct() const { return std::get<DialogAct>(answers_.front()); }
+    // Whether the next act serves at a prompt too (`show TITLE`, `close TITLE`, `status`, `wait`).
+    bool nextServesAnywhere() const { return nextIsDialogAct() && std::get<DialogAct>(answers_.front()).anywhere(); }
     // The next act as a user file would name it, for audit messages.
     std::wstring describeNext() const;
     // Precondition: the next act is a prompt answer.

@@ -4,6 +4,7 @@
 #include <cwctype>
 
 #include "sim/host.h"
+#include "sim/win/ole32/activex_host.h"
 #include "sim/win/user32/controls.h"
 
 namespace vexa::sim::win {
@@ -84,6 +85,9 @@ WindowSystem::WindowSystem(Host& host)
     for (const wchar_t* name : {L"Button", L"Edit", L"Static", L"ListBox", L"ComboBox", L"msctls_trackbar32",
                                 L"msctls_progress32", L"SysListView32", L"SysTabControl32"}) {
         registerClass({0, controlProcedure, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, name});
+    }
+    for (const std::wstring& name : activeXClassNames()) {
+        registerClass({0, controlProcedure, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, name.c_str()});
     }
     registerClass({0, dialogClassProcedure, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"#32770"});
     registerClass({0, frameProcedure, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"AfxMDIFrame"});

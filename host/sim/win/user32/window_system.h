@@ -36,6 +36,8 @@ public:
     // Entries of lists and combos, tabs of a tab control, rows of a list view.
     virtual std::vector<std::wstring> items() const { return {}; }
     virtual int selection() const { return -1; }
+    // Lines that `show` prints below the control's own (a web page's text).
+    virtual std::vector<std::wstring> details() const { return {}; }
 };
 
 // One window. Child rectangles are in the parent's client coordinates, top-level ones on the screen.
