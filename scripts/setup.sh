@@ -5,6 +5,7 @@ packages=(build-essential cmake ninja-build ccache llvm-14 libgtest-dev libgmock
           libcurl4-openssl-dev libcpp-httplib-dev pkg-config curl openssl
           libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
           libocct-data-exchange-dev libtbb-dev occt-misc libxml2-dev
+          libcairo2-dev libpango1.0-dev fonts-wine fonts-wqy-zenhei
           g++-mingw-w64-x86-64 wine64)
 missing=()
 for package in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -85,6 +86,12 @@ public:
     win::ShellExecutions& shell() { return shell_; }
     // The main window's status bar and its progress meter.
     StatusBar& statusBar() { return statusBar_; }
+    // Where `show` and `picture` hand the window the user looks at (null: the drawing view);
+    // without a taker no pictures are made.
+    void setPictureTaker(std::function<void(HWND)> taker) { pictureTaker_ = std::move(taker); }
+    void takePicture(HWND window) {
+        if (pictureTaker_) pictureTaker_(window);
+    }
 
     // A system variable, with the drawing's name and folder taken from the current drawing.
     std::optional<VariableValue> variable(std::wstring_view name) const;
@@ -164,6 +171,7 @@ private:
     ModuleServices services_;
     Faults faults_;
     StatusBar statusBar_;
+    std::function<void(HWND)> pictureTaker_;
     win::ShellExecutions shell_;
     std::unique_ptr<win::DrivePaths> drives_ = std::make_unique<win::DrivePaths>();
     win::KernelHandles kernelHandles_;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "lisp/utf8.h"
 #include "sim/fault_points.h"
 #include "sim/host.h"
+#include "sim/pictures/picture_folder.h"
 #include "sim/solids/solid_commands.h"
 #include "sim/run_audit.h"
 #include "sim/user/user_script.h"
@@ -17,11 +19,12 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: vexa-cad [--plugins DIR] [--user FILE] [--drives DIR] [--fault SERVICE[:N]] SCRIPT.lsp [DRAWING.dwg ...]\n"
+    "usage: vexa-cad [--plugins DIR] [--user FILE] [--drives DIR] [--fault SERVICE[:N]] [--pictures DIR] SCRIPT.lsp [DRAWING.dwg ...]\n"
     "  Opens the drawings (default: one new drawing), loads the five plug-ins, runs the\n"
     "  script in the current drawing, answering prompts from the user file.\n"
     "  --drives DIR keeps the simulated machine's files (C:\\ is DIR/c) after the run.\n"
-    "  --fault SERVICE[:N] makes the host service's Nth call (default 1) fail; repeatable.\n";
+    "  --fault SERVICE[:N] makes the host service's Nth call (default 1) fail; repeatable.\n"
+    "  --pictures DIR writes a PNG of the window at every show and picture act, numbered in order.\n";
 
 constexpr const char* pluginNames[] = {"VexaOrdo", "VexaKito", "VexaDim", "Vexa3D", "VexaSetup"};
 
@@ -48,13 +51,18 @@ int run(const std::vector<std::string>& arguments, const std::filesystem::path& 
     std::filesystem::path pluginDir = executable.parent_path().parent_path() / "plugins";
     std::filesystem::path userFile;
     std::filesystem::path driveRoot;
+    std::filesystem::path pictureDir;
     std::filesystem::path script;
     std::vector<std::filesystem::path> drawings;
     std::vector<std::string> armed;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if ((argument == "--plugins" || argument == "--user" || argument == "--drives") && i + 1 < arguments.size()) {
-            (argument == "--plugins" ? pluginDir : argument == "--user" ? userFile : driveRoot) = arguments[++i];
+        if ((argument == "--plugins" || argument == "--user" || argument == "--drives" || argument == "--pictures") &&
+            i + 1 < arguments.size()) {
+            (argument == "--plugins"  ? pluginDir
+             : argument == "--user"   ? userFile
+             : argument == "--drives" ? driveRoot
+                                      : pictureDir) = arguments[++i];
         } else if (argument == "--fault" && i + 1 < arguments.size()) {
             armed.push_back(arguments[++i]);
         } else if (argument == "--help" || argument.starts_with("--")) {
@@ -75,6 +83,11 @@ int run(const std::vector<std::string>& arguments, const std::filesystem::path& 
     vexa::sim::solids::registerSolidCommands(host.commands());
     if (!driveRoot.empty()) host.useDriveRoot(driveRoot);
     host.commandLine().setEcho(writeUtf8);
+    std::optional<vexa::sim::pictures::PictureFolder> pictures;
+    if (!pictureDir.empty()) {
+        pictures.emplace(host, pictureDir);
+        host.setPictureTaker([&pictures](HWND window) { pictures->take(window); });
+    }
     if (drawings.empty()) host.documents().newDocument();
     for (const auto& drawing : drawings) host.documents().openDocument(fullPath(drawing));
     // Failures are armed before the plug-ins load, so their initialisation can meet them too.

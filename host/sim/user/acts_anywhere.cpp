@@ -33,6 +33,10 @@ void performAnywhere(WindowSystem& system, const DialogAct& act) {
         system.wait(static_cast<DWORD>(std::max(0, act.number)));
         return;
     }
+    if (act.kind == DialogAct::Kind::Picture) {
+        host.takePicture(nullptr);
+        return;
+    }
     bool found = false;
     for (HWND handle : system.windows()) {
         if (!titled(system, handle, act.target)) continue;
@@ -42,6 +46,7 @@ void performAnywhere(WindowSystem& system, const DialogAct& act) {
             continue;
         }
         host.commandLine().print(L"\n" + DialogView(system, handle).dump() + (system.visible(handle) ? L"" : L"\n  (hidden)") + L"\n");
+        if (system.visible(handle)) host.takePicture(handle);
     }
     if (!found) host.commandLine().print(L"\nno window \"" + act.target + L"\"\n");
 }

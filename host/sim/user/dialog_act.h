@@ -44,7 +44,7 @@ private:
 struct DialogAct {
     enum class Kind {
         Click, DoubleClick, Keys, ReplaceText, Select, SelectIndex, DropDown, Drag, Scroll, Check, Uncheck,
-        Focus, Close, Answer, Wait, Inspect, Show, SelectTab, EditLabel, Enter, Escape, ChooseFolder, CancelFolder, Status,
+        Focus, Close, Answer, Wait, Inspect, Show, SelectTab, EditLabel, Enter, Escape, ChooseFolder, CancelFolder, Status, Picture,
     };
     Kind kind = Kind::Click;
     std::wstring target;  // control id as digits, or a caption
@@ -102,11 +102,13 @@ struct DialogAct {
     static DialogAct showWindow(std::wstring title) { return make(Kind::Show, std::move(title)); }
     // Prints the host's status bar.
     static DialogAct status() { return make(Kind::Status); }
+    // Hands the dialog, or at a prompt the drawing view, to the host's picture taker.
+    static DialogAct picture() { return make(Kind::Picture); }
     // Clicks the close box of the windows with that title (or a text of that caption).
     static DialogAct closeWindow(std::wstring title) { return make(Kind::Close, std::move(title)); }
     // Acts on windows by title, the status bar and waiting serve at a prompt as well as in a dialog.
     bool anywhere() const {
-        return kind == Kind::Status || kind == Kind::Wait || ((kind == Kind::Show || kind == Kind::Close) && !target.empty());
+        return kind == Kind::Status || kind == Kind::Wait || kind == Kind::Picture || ((kind == Kind::Show || kind == Kind::Close) && !target.empty());
     }
 
     std::wstring describe() const;

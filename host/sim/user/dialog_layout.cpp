@@ -64,7 +64,22 @@ std::wstring columns(WindowSystem& system, const Window& control) {
     return out;
 }
 
+const DialogItemTemplate* templateItem(WindowSystem& system, const Window& control, std::optional<DialogTemplate>& found) {
+    // The template is the one the control's own dialog (or page) was built from.
+    const Window* dialog = system.find(control.parent);
+    found = dialog && dialog->isDialog ? templateOf(system, *dialog) : std::nullopt;
+    return found ? itemOf(*found, control.id) : nullptr;
+}
+
 }  // namespace
+
+int templateBitmap(WindowSystem& system, const Window& control) {
+    std::optional<DialogTemplate> found;
+    const DialogItemTemplate* item = templateItem(system, control, found);
+    const bool bitmap = item != nullptr && item->title.isOrdinal && foldCase(control.className) == L"STATIC" &&
+                        (control.style & SS_TYPEMASK) == SS_BITMAP;
+    return bitmap ? item->title.ordinal : 0;
+}
 
 std::wstring dialogFont(WindowSystem& system, const Window& dialog) {
     const std::optional<DialogTemplate> found = templateOf(system, dialog);
@@ -73,10 +88,9 @@ std::wstring dialogFont(WindowSystem& system, const Window& dialog) {
 }
 
 std::wstring controlLayout(WindowSystem& system, const Window& control) {
-    // The template is the one the control's own dialog (or page) was built from.
     const Window* dialog = system.find(control.parent);
-    const std::optional<DialogTemplate> found = dialog && dialog->isDialog ? templateOf(system, *dialog) : std::nullopt;
-    const DialogItemTemplate* item = found ? itemOf(*found, control.id) : nullptr;
+    std::optional<DialogTemplate> found;
+    const DialogItemTemplate* item = templateItem(system, control, found);
     std::wstring out = L" at ";
     if (item != nullptr) out += size(item->x, item->y, item->cx, item->cy, L"dlu") + L" ";
     const RECT& r = control.rect;

@@ -13,5 +13,7 @@ std::wstring dialogFont(WindowSystem& system, const Window& dialog);
 // " at 7,7 60x14 dlu 11,11 90x23 px", then " bitmap 143 32x32", " icon 101" or
 // " columns \"Name\" 120, \"Colour\" 60" where the control has them.
 std::wstring controlLayout(WindowSystem& system, const Window& control);
+// The bitmap resource id a picture control's template names; 0 when it names none.
+int templateBitmap(WindowSystem& system, const Window& control);
 
 }  // namespace vexa::sim::win

@@ -120,6 +120,10 @@ std::optional<DialogAct> parseDialogAct(std::wstring_view verb, std::wstring_vie
         need(rest.empty(), "status");
         return DialogAct::status();
     }
+    if (verb == L"picture") {
+        need(rest.empty(), "picture");
+        return DialogAct::picture();
+    }
     if (verb == L"folder") {
         need(!rest.empty(), "folder PATH");
         return DialogAct::chooseFolder(std::wstring(rest));

@@ -182,6 +182,7 @@ std::wstring DialogAct::describe() const {
         case Kind::Inspect: return L"inspect";
         case Kind::Show: return with(L"show");
         case Kind::Status: return L"status";
+        case Kind::Picture: return L"picture";
         case Kind::SelectTab: return with(L"tab") + L" " + std::to_wstring(number);
         case Kind::EditLabel: return L"label " + target + L" " + std::to_wstring(number) + L" " + text;
         case Kind::Enter: return L"enter";
@@ -213,8 +214,12 @@ void performAct(WindowSystem& system, HWND dialog, const DialogAct& act) {
         case Kind::Wait: system.wait(static_cast<DWORD>(std::max(0, act.number))); return;
         case Kind::Show:
             if (act.anywhere()) performAnywhere(system, act);
-            else host.commandLine().print(view.dump() + L"\n");
+            else {
+                host.commandLine().print(view.dump() + L"\n");
+                host.takePicture(dialog);
+            }
             return;
+        case Kind::Picture: host.takePicture(dialog); return;
         case Kind::Status: performAnywhere(system, act); return;
         case Kind::Inspect: {
             DialogView copy = view;
