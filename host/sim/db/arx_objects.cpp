@@ -3,6 +3,7 @@
 
 #include "acad/dbblocks.h"
 #include "acad/dbmain.h"
+#include "db/arx_dim_styles.h"
 #include "db/arx_text_objects.h"
 #include "db/arx_named_objects.h"
 #include "db/database.h"
@@ -59,6 +60,7 @@ AcDbObject* newObjectFor(Database& database, ObjectId id) {
         return record;
     }
     if (const Entity* entity = database.findEntity(id)) return vexa::sim::db::newEntityObject(database, *entity);
+    if (AcDbObject* style = vexa::sim::db::newDimStyleObject(database, id)) return style;
     return vexa::sim::db::newNamedObject(database, id);
 }
 
@@ -281,6 +283,8 @@ Acad::ErrorStatus AcDbSymbolTable::getAt(const ACHAR* name, AcDbObjectId& id) co
         if (vexa::sim::upperCase(name) == L"*MODEL_SPACE") found = Database::kModelSpaceId;
     } else if (table == Database::kLayerTableId) {
         if (const Layer* layer = database->layers().find(name)) found = layer->id;
+    } else if (table == Database::kDimStyleTableId) {
+        if (const auto* style = database->dimStyles().find(name)) found = style->id;
     } else if (const auto* linetype = database->linetypes().find(name)) {
         found = linetype->id;
     }
