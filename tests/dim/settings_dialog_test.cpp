@@ -101,6 +101,9 @@ TEST_F(SettingsDialog, TheStyleAlwaysComesBackAsTheDrawingsCurrentOne) {
     act(DialogAct::select(IDC_DIM_STYLE, L"Standard"));
     click(IDOK);
     EXPECT_EQ(call(kNilPage).substr(0, 10), L"((\"ISO-25\"");
+    // The host's style manager is not shown: its run is only counted.
+    eval(L"(command \"_.DDIM\")");
+    EXPECT_EQ(host.dimStyleManagerRuns(), 1);
 }
 
 TEST_F(SettingsDialog, CallsOfAnotherShapeShowNothingAndReturnNil) {
