@@ -1,6 +1,7 @@
 #include "db/arx_dim_styles.h"
 
 #include "db/object_access.h"
+#include "db/table_iterators.h"
 
 using vexa::sim::db::Database;
 
@@ -33,12 +34,7 @@ Acad::ErrorStatus AcDbDimStyleTable::getAt(const ACHAR* name, AcDbDimStyleTableR
 }
 
 Acad::ErrorStatus AcDbDimStyleTable::newIterator(AcDbDimStyleTableIterator*& iterator) const {
-    const auto* database = static_cast<const Database*>(objectId().database());
-    if (database == nullptr) return Acad::eInvalidInput;
-    std::vector<AcDbObjectId> ids;
-    for (const auto& style : database->dimStyles().records()) ids.emplace_back(objectId().database(), style.id);
-    iterator = new AcDbDimStyleTableIterator(std::move(ids));
-    return Acad::eOk;
+    return vexa::sim::db::newTableIterator(objectId(), &Database::dimStyles, iterator);
 }
 
 AcDbObjectId AcDbDatabase::dimStyleTableId() const {

@@ -9,6 +9,7 @@
 #include "db/database.h"
 #include "db/entity_objects.h"
 #include "db/object_access.h"
+#include "db/table_iterators.h"
 #include "sim/host.h"
 
 using vexa::sim::db::Database;
@@ -323,12 +324,7 @@ Acad::ErrorStatus AcDbLayerTable::add(AcDbObjectId& id, AcDbLayerTableRecord* re
 }
 
 Acad::ErrorStatus AcDbLayerTable::newIterator(AcDbLayerTableIterator*& iterator) const {
-    const Database* database = simDatabase(objectId());
-    if (database == nullptr) return Acad::eInvalidInput;
-    std::vector<AcDbObjectId> ids;
-    for (const Layer& layer : database->layers().records()) ids.emplace_back(objectId().database(), layer.id);
-    iterator = new AcDbLayerTableIterator(std::move(ids));
-    return Acad::eOk;
+    return vexa::sim::db::newTableIterator(objectId(), &Database::layers, iterator);
 }
 
 Acad::ErrorStatus AcDbLinetypeTable::getAt(const ACHAR* name, AcDbLinetypeTableRecord*& record, AcDb::OpenMode mode) const {
@@ -336,12 +332,7 @@ Acad::ErrorStatus AcDbLinetypeTable::getAt(const ACHAR* name, AcDbLinetypeTableR
 }
 
 Acad::ErrorStatus AcDbLinetypeTable::newIterator(AcDbLinetypeTableIterator*& iterator) const {
-    const Database* database = simDatabase(objectId());
-    if (database == nullptr) return Acad::eInvalidInput;
-    std::vector<AcDbObjectId> ids;
-    for (const auto& linetype : database->linetypes().records()) ids.emplace_back(objectId().database(), linetype.id);
-    iterator = new AcDbLinetypeTableIterator(std::move(ids));
-    return Acad::eOk;
+    return vexa::sim::db::newTableIterator(objectId(), &Database::linetypes, iterator);
 }
 
 AcDbObjectId AcDbDatabase::layerTableId() const {
