@@ -8,6 +8,7 @@
 #include "sim/commands/host_commands.h"
 #include "sim/editor/view_commands.h"
 #include "sim/lisp_bridge.h"
+#include "sim/user/window_acts.h"
 
 namespace vexa::sim {
 
@@ -263,6 +264,10 @@ PromptResult Host::promptString(bool spacesAllowed, const ACHAR* prompt) {
             break;
         }
         PromptAnswer answer = user_.take();
+        if (answer.kind == PromptAnswer::Kind::Window) {
+            performWindowAct(*this, answer);
+            continue;
+        }
         if (answer.kind == PromptAnswer::Kind::Move || answer.kind == PromptAnswer::Kind::Graphics) {
             cursor_.perform(answer);
             continue;

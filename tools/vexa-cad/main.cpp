@@ -8,17 +8,20 @@
 #include <vector>
 
 #include "lisp/utf8.h"
+#include "sim/fault_points.h"
 #include "sim/host.h"
 #include "sim/solids/solid_commands.h"
+#include "sim/run_audit.h"
 #include "sim/user/user_script.h"
 
 namespace {
 
 constexpr const char* usage =
-    "usage: vexa-cad [--plugins DIR] [--user FILE] [--drives DIR] SCRIPT.lsp [DRAWING.dwg ...]\n"
+    "usage: vexa-cad [--plugins DIR] [--user FILE] [--drives DIR] [--fault SERVICE[:N]] SCRIPT.lsp [DRAWING.dwg ...]\n"
     "  Opens the drawings (default: one new drawing), loads the five plug-ins, runs the\n"
     "  script in the current drawing, answering prompts from the user file.\n"
-    "  --drives DIR keeps the simulated machine's files (C:\\ is DIR/c) after the run.\n";
+    "  --drives DIR keeps the simulated machine's files (C:\\ is DIR/c) after the run.\n"
+    "  --fault SERVICE[:N] makes the host service's Nth call (default 1) fail; repeatable.\n";
 
 constexpr const char* pluginNames[] = {"VexaOrdo", "VexaKito", "VexaDim", "Vexa3D", "VexaSetup"};
 
@@ -47,10 +50,13 @@ int run(const std::vector<std::string>& arguments, const std::filesystem::path& 
     std::filesystem::path driveRoot;
     std::filesystem::path script;
     std::vector<std::filesystem::path> drawings;
+    std::vector<std::string> armed;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if ((argument == "--plugins" || argument == "--user" || argument == "--drives") && i + 1 < arguments.size()) {
             (argument == "--plugins" ? pluginDir : argument == "--user" ? userFile : driveRoot) = arguments[++i];
+        } else if (argument == "--fault" && i + 1 < arguments.size()) {
+            armed.push_back(arguments[++i]);
         } else if (argument == "--help" || argument.starts_with("--")) {
             std::cerr << usage;
             return 2;
@@ -71,10 +77,13 @@ int run(const std::vector<std::string>& arguments, const std::filesystem::path& 
     host.commandLine().setEcho(writeUtf8);
     if (drawings.empty()) host.documents().newDocument();
     for (const auto& drawing : drawings) host.documents().openDocument(fullPath(drawing));
-    for (const char* name : pluginNames) host.loadPlugin((pluginDir / (std::string(name) + ".so")).string());
+    // Failures are armed before the plug-ins load, so their initialisation can meet them too.
     if (!userFile.empty()) vexa::sim::queueUserScript(host, readWide(userFile));
+    for (const std::string& fault : armed) vexa::sim::armFaultFromText(host, std::wstring(fault.begin(), fault.end()));
+    for (const char* name : pluginNames) host.loadPlugin((pluginDir / (std::string(name) + ".so")).string());
 
     const bool ran = host.runScript(readWide(script));
+    vexa::sim::auditRunEnd(host);
     for (const auto& name : {L"VexaSetup", L"Vexa3D", L"VexaDim", L"VexaKito", L"VexaOrdo"}) host.unloadPlugin(name);
     writeUtf8(L"\n");
     const auto faults = host.audit().take();

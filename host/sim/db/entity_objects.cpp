@@ -28,12 +28,11 @@ struct ObjectOf {
         object->setClosed(polyline.closed);
         return object;
     }
-    // The text kinds have objects of their own (newTextEntityObject).
-    AcDbEntity* operator()(const TextGeometry&) const { return new AcDbOtherEntity; }
-    AcDbEntity* operator()(const MTextGeometry&) const { return new AcDbOtherEntity; }
-    AcDbEntity* operator()(const AttributeDefinitionGeometry&) const { return new AcDbOtherEntity; }
-    AcDbEntity* operator()(const BlockReferenceGeometry&) const { return new AcDbOtherEntity; }
-    AcDbEntity* operator()(const AttributeGeometry&) const { return new AcDbOtherEntity; }
+    // The text kinds have objects of their own (newTextEntityObject); nothing else reaches here.
+    template <class TextKind>
+    AcDbEntity* operator()(const TextKind&) const {
+        return new AcDbOtherEntity;
+    }
     AcDbEntity* operator()(const EllipseGeometry& ellipse) const {
         return new AcDbEllipse(toPoint(ellipse.center), toVector(ellipse.normal), toVector(ellipse.majorAxis),
                                ellipse.radiusRatio, ellipse.startParameter, ellipse.endParameter);

@@ -1,6 +1,7 @@
 #include "sim/editor/editor.h"
 
 #include "sim/host.h"
+#include "sim/user/window_acts.h"
 #include "win/keyboard_input.h"
 
 namespace vexa::sim::editor {
@@ -133,6 +134,14 @@ POINT Editor::screenPoint(const ViewPosition& position) const {
 }
 
 EditorInput Editor::nextInput(std::wstring_view prompt) {
+    // A prompt is the host's own loop, also while a dialog waits hidden behind it.
+    win::WindowSystem& windows = host_.windows();
+    const bool outerLoop = windows.setHostLoop(true);
+    struct Restore {
+        win::WindowSystem& windows;
+        bool outer;
+        ~Restore() { windows.setHostLoop(outer); }
+    } restore{windows, outerLoop};
     for (;;) {
         if (!pending_.empty()) {
             const EditorInput input = pending_.front();
@@ -161,7 +170,15 @@ void Editor::perform(const PromptAnswer& act) {
     case PromptAnswer::Kind::Text: typeText(act.text); break;
     case PromptAnswer::Kind::Enter: input.pressKey(VK_RETURN); break;
     case PromptAnswer::Kind::Escape: input.pressKey(VK_ESCAPE); break;
-    case PromptAnswer::Kind::Pick: input.click(MouseButton::Left, screenPoint(act.position)); break;
+    case PromptAnswer::Kind::Pick:
+        // Shift and Ctrl are held through the click; the host takes it before they come up.
+        if (act.shift) input.keyDown(VK_SHIFT);
+        if (act.control) input.keyDown(VK_CONTROL);
+        input.click(act.middle ? MouseButton::Middle : MouseButton::Left, screenPoint(act.position));
+        host_.windows().pumpAll();
+        if (act.control) input.keyUp(VK_CONTROL);
+        if (act.shift) input.keyUp(VK_SHIFT);
+        break;
     case PromptAnswer::Kind::RightClick: {
         const Viewport* current = currentViewport();
         const RECT& at = (current != nullptr ? *current : viewports_.all().front()).pixels;
@@ -178,6 +195,7 @@ void Editor::perform(const PromptAnswer& act) {
         break;
     case PromptAnswer::Kind::Move:
     case PromptAnswer::Kind::Graphics: host_.cursor().perform(act); break;
+    case PromptAnswer::Kind::Window: performWindowAct(host_, act); break;
     }
 }
 

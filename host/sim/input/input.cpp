@@ -69,7 +69,9 @@ void Input::pressKey(int virtualKey) {
     keyUp(virtualKey);
 }
 
-void Input::keyEvent(int virtualKey, bool up, bool injected) {
+void Input::keyInto(HWND target, int virtualKey, bool up, LPARAM packet) { keyEvent(virtualKey, up, false, target, packet); }
+
+void Input::keyEvent(int virtualKey, bool up, bool injected, HWND target, LPARAM packet) {
     if (virtualKey <= 0 || virtualKey > 255) return;
     const auto key = static_cast<WPARAM>(virtualKey);
     // With ALT held (or ALT itself) keys come as system keys.
@@ -82,8 +84,8 @@ void Input::keyEvent(int virtualKey, bool up, bool injected) {
     const bool wasDown = windows_.keyDown(key);
     windows_.setKey(key, !up);
     // Repeat count 1, bit 30 the previous state, bit 31 set for a release.
-    const auto lParam = static_cast<LPARAM>(1u | (wasDown ? 1u << 30 : 0u) | (up ? 1u << 31 : 0u));
-    deliver(keyboardTarget(), message, key, lParam);
+    const auto lParam = static_cast<LPARAM>(1u | (wasDown ? 1u << 30 : 0u) | (up ? 1u << 31 : 0u)) | packet;
+    deliver(target != nullptr ? target : keyboardTarget(), message, key, lParam);
 }
 
 HWND Input::keyboardTarget() const {

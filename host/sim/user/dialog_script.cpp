@@ -115,10 +115,6 @@ std::optional<DialogAct> parseDialogAct(std::wstring_view verb, std::wstring_vie
         need(!rest.empty(), "answer ID|CAPTION");
         return DialogAct::make(Kind::Answer, std::wstring(rest));
     }
-    if (verb == L"wait") {
-        need(!rest.empty(), "wait MILLISECONDS");
-        return DialogAct::wait(number(std::wstring(rest), "the time"));
-    }
     if (verb == L"show") return rest.empty() ? DialogAct::show() : DialogAct::showWindow(std::wstring(rest));
     if (verb == L"status") {
         need(rest.empty(), "status");

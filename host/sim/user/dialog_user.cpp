@@ -2,6 +2,7 @@
 #include <cwctype>
 
 #include "sim/host.h"
+#include "sim/user/dialog_layout.h"
 #include "sim/win/user32/controls.h"
 #include "sim/win/user32/sim_messages.h"
 #include "win/commctrl.h"
@@ -15,6 +16,7 @@ std::wstring UserInput::describeNext() const {
     switch (answer.kind) {
         case PromptAnswer::Kind::Enter: return L"enter";
         case PromptAnswer::Kind::Escape: return L"esc";
+        case PromptAnswer::Kind::Window: return answer.text;
         default: return L"type " + answer.text;
     }
 }
@@ -60,13 +62,13 @@ std::wstring className(const WindowSystem& system, HWND control) {
     return window ? foldCase(window->className) : std::wstring{};
 }
 
-// One keystroke as the keyboard delivers it: key down, the character, key up, through the queue.
+// One keystroke as the keyboard delivers it: key down, the character, key up, each through the
+// low-level hooks into the queue and taken by the dialog's loop, as every key of the user is.
 void pressKey(WindowSystem& system, HWND target, WPARAM key, wchar_t character) {
     const bool shift = character >= L'A' && character <= L'Z';
-    auto deliver = [&](WPARAM vk, bool down, LPARAM extra) {
-        system.setKey(vk, down);
-        const LPARAM flags = down ? 1 : static_cast<LPARAM>(0xC0000001u);
-        system.post(target, down ? WM_KEYDOWN : WM_KEYUP, vk, flags | extra);
+    Input& input = system.host().input();
+    auto deliver = [&](WPARAM vk, bool down, LPARAM packet) {
+        input.keyInto(target, static_cast<int>(vk), !down, packet);
         system.pumpAll();
     };
     if (shift) deliver(VK_SHIFT, true, 0);
@@ -357,11 +359,14 @@ HWND DialogView::control(std::wstring_view target) const {
         }
         return hidden;
     }
-    // By caption: visible controls first, the text without its mnemonic, case ignored.
+    // By caption: buttons (check boxes and radios among them) and statics, visible ones first,
+    // the text without its mnemonic, case ignored. An edit's text is not a caption.
     const std::wstring wanted = foldCase(withoutMnemonic(target));
     for (int pass = 0; pass < 2; ++pass) {
         for (HWND child : all) {
             if (pass == 0 && !system_.visible(child)) continue;
+            const std::wstring cls = className(system_, child);
+            if (cls != L"BUTTON" && cls != L"STATIC") continue;
             if (foldCase(withoutMnemonic(system_.find(child)->text)) == wanted) return child;
         }
     }
@@ -400,7 +405,7 @@ std::wstring DialogView::dump() const {
     if (dialog == nullptr) return L"(no dialog)";
     std::wstring out = (dialog->isMessageBox ? L"message box \"" : L"dialog \"") + escaped(dialog->text) + L"\"";
     const RECT client = system_.clientRect(dialog_);
-    out += L" " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom);
+    out += L" " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom) + dialogFont(system_, *dialog);
     std::function<void(HWND, int)> walk = [&](HWND parent, int depth) {
         for (HWND child : system_.find(parent)->children) {
             const Window* window = system_.find(child);
@@ -414,6 +419,7 @@ std::wstring DialogView::dump() const {
             if (!window->enabledFlag()) state = L"disabled" + (state.empty() ? L"" : L" " + state);
             if (system_.focus() == child) state = L"focus" + (state.empty() ? L"" : L" " + state);
             if (!state.empty()) line += L" [" + state + L"]";
+            line += controlLayout(system_, *window);
             if (window->control) {
                 const auto entries = window->control->items();
                 if (!entries.empty()) {

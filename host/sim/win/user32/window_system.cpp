@@ -5,6 +5,7 @@
 
 #include "sim/host.h"
 #include "sim/win/ole32/activex_host.h"
+#include "sim/user/window_acts.h"
 #include "sim/win/user32/controls.h"
 
 namespace vexa::sim::win {
@@ -471,6 +472,8 @@ void WindowSystem::postQuit(int code) {
 }
 
 bool WindowSystem::peek(MSG* message, HWND window, UINT filterMin, UINT filterMax, UINT remove) {
+    // Whoever looks at the queue gives the user's window acts (keys typed ahead …) their turn.
+    performWindowActs(host_);
     auto matches = [&](HWND target, UINT id) {
         const bool windowMatches = window == nullptr || target == window || isDescendant(window, target);
         const bool idMatches = (filterMin == 0 && filterMax == 0) || (id >= filterMin && id <= filterMax);
@@ -560,7 +563,7 @@ bool WindowSystem::pumpOne() {
         postQuit(static_cast<int>(message.wParam));
         return false;
     }
-    if (queueObserver_ && queueObserver_(message)) return true;
+    if (hostLoop_ && queueObserver_ && queueObserver_(message)) return true;
     const HWND top = topLevelOf(message.hwnd);
     if (const Window* window = find(top); window && window->isDialog && isDialogMessage(top, message)) return true;
     translate(message);
