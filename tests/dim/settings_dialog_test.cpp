@@ -1,5 +1,6 @@
 // The dimension settings dialog in the simulated host, driven by the scripted user.
 #include "dim/settings/settings_resource.h"
+#include "sim/fault_points.h"
 #include "support/host_fixture.h"
 
 namespace {
@@ -28,6 +29,7 @@ protected:
 TEST_F(SettingsDialog, OpensWithTheCallersTextsAndValuesAndReturnsThemAtOk) {
     look([](DialogView& dialog) {
         EXPECT_EQ(dialog.title(), L"Settings");
+        EXPECT_EQ(SendMessageW(dialog.handle(), WM_ACAD_KEEPFOCUS, 0, 0), TRUE);
         EXPECT_EQ(dialog.items(IDC_DIM_SETTINGS_TABS), (std::vector<std::wstring>{L"Dims", L"Centre", L"Hatch"}));
         EXPECT_EQ(dialog.selection(IDC_DIM_SETTINGS_TABS), 0);
         EXPECT_EQ(dialog.text(IDOK), L"Fine");
@@ -104,6 +106,13 @@ TEST_F(SettingsDialog, TheStyleAlwaysComesBackAsTheDrawingsCurrentOne) {
     // The host's style manager is not shown: its run is only counted.
     eval(L"(command \"_.DDIM\")");
     EXPECT_EQ(host.dimStyleManagerRuns(), 1);
+}
+
+TEST_F(SettingsDialog, AStyleTableThatCannotBeOpenedLeavesTheStyleEmpty) {
+    vexa::sim::armFault(host, L"acdbOpenObject", 1);
+    look([](DialogView& dialog) { EXPECT_TRUE(dialog.items(IDC_DIM_STYLE).empty()); });
+    click(IDOK);
+    EXPECT_EQ(call(kNilPage).substr(0, 5), L"((\"\" ");
 }
 
 TEST_F(SettingsDialog, CallsOfAnotherShapeShowNothingAndReturnNil) {
