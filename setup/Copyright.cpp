@@ -3,6 +3,7 @@
 #include "setup/folder_probe.h"
 #include "setup/message_pump.h"
 #include "setup/resource.h"
+#include "win/libloaderapi.h"
 #include "win/shlobj.h"
 
 namespace vexa::setup {
@@ -16,6 +17,11 @@ constexpr int folderPart[] = {IDC_FOLDER, IDC_FOLDER_LABEL, IDC_BROWSE, IDOK, ID
 Copyright::Copyright(std::wstring folder, std::wstring language)
     : CAdUiBaseDialog(IDD_COPYRIGHT), m_folder(std::move(folder)), m_language(std::move(language)) {}
 
+void Copyright::DoDataExchange(CDataExchange* dx) {
+    CAdUiBaseDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_BROWSER, m_browser);
+}
+
 BOOL Copyright::OnInitDialog() {
     CAdUiBaseDialog::OnInitDialog();
     if (const InstallDialogTexts* texts = installLanguage(m_language).dialogTexts) applyTexts(*texts);
@@ -23,7 +29,17 @@ BOOL Copyright::OnInitDialog() {
     SetDlgItemText(IDC_FOLDER, m_folder);
     CheckDlgButton(IDC_TEMPLATES, BST_UNCHECKED);
     m_templates = 0;
+    showAgreement();
     return TRUE;
+}
+
+// The page is a resource of this module, addressed by the module file's full path.
+void Copyright::showAgreement() {
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(GetModuleHandleW(L"VexaSetup.arx"), path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return;
+    const std::wstring url = L"res://" + std::wstring(path, length) + L"/" + std::to_wstring(installLanguage(m_language).agreementPage);
+    m_browser.Navigate(url.c_str(), nullptr, nullptr, nullptr, nullptr);
 }
 
 void Copyright::applyTexts(const InstallDialogTexts& texts) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "acad/acui.h"
+#include "frame/CExplorer1.h"
 #include "setup/install_language.h"
 
 namespace vexa::setup {
@@ -17,6 +18,7 @@ public:
     int templates() const { return m_templates; }
 
 protected:
+    void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnOK() override;
@@ -27,10 +29,12 @@ private:
     void showFolderPart(bool show);
     void agree();
     void browse();
+    void showAgreement();
 
     std::wstring m_folder;
     std::wstring m_language;
     int m_templates = 0;
+    frame::CExplorer1 m_browser;
 };
 
 }  // namespace vexa::setup

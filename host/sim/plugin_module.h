@@ -20,6 +20,9 @@ public:
     const std::wstring& name() const { return name_; }
     // The module file as it was loaded.
     const std::string& path() const { return path_; }
+    // The module's file as the host names it on Windows: the product's folder, the .arx name.
+    // The same on every machine, so that what a plug-in prints of it can be compared.
+    std::wstring windowsPath() const { return L"C:\\Program Files\\Tarnwell Vexa\\" + name_ + L".arx"; }
     HINSTANCE instance() const { return reinterpret_cast<HINSTANCE>(const_cast<PluginModule*>(this)); }
     std::span<const unsigned char> resources() const { return resources_; }
     int apiVersion() const { return apiVersion_(); }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "kito/info_dialogs/CExplorer1.h"
+#include "frame/CExplorer1.h"
 #include "kito/keep_focus_dialog.h"
 
 namespace vexa::kito {
@@ -20,7 +20,7 @@ protected:
     void OnOK() override;
 
 private:
-    CExplorer1 browser_;
+    frame::CExplorer1 browser_;
     std::wstring url_;
     std::wstring caption_;
     std::wstring checkText_;

@@ -27,7 +27,7 @@ const PluginModule* moduleNamed(Host& host, const std::wstring& module) {
     const std::wstring stem = std::filesystem::path(file).stem().wstring();
     const PluginModule* plugin = host.plugin(stem);
     if (plugin == nullptr || separator == std::wstring::npos) return plugin;
-    const std::wstring path = host.drives().toWindows(std::filesystem::absolute(plugin->path()));
+    const std::wstring path = plugin->windowsPath();
     std::wstring given = module;
     std::replace(given.begin(), given.end(), L'/', L'\\');
     return foldCase(path) == foldCase(given) ? plugin : nullptr;

@@ -4,7 +4,7 @@
 #include "win/afxdisp.h"
 #include "win/afxwin.h"
 
-namespace vexa::kito {
+namespace vexa::frame {
 
 class CExplorer1 : public CWnd {
 public:
@@ -12,4 +12,4 @@ public:
     void Navigate(LPCWSTR url, VARIANT* flags, VARIANT* targetFrameName, VARIANT* postData, VARIANT* headers);
 };
 
-}  // namespace vexa::kito
+}  // namespace vexa::frame
