@@ -4,4 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
 cd examples
-exec ../build/sanitize/bin/vexa-cad --user layer-walkthrough.user layer-walkthrough.lsp
+pictures=../build/pictures/layer-walkthrough
+rm -rf "$pictures"
+../build/sanitize/bin/vexa-cad --pictures "$pictures" --user layer-walkthrough.user layer-walkthrough.lsp
+echo "The dialogs' pictures are in $(cd "$pictures" && pwd)"

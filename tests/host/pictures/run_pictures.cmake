@@ -1,0 +1,36 @@
+# Runs vexa-cad --pictures over the reference dialogs and the walk-through, checks the caption-fit
+# report, and compares each picture with its committed reference. A mismatch leaves the new
+# picture and a difference image in OUTPUT.
+file(REMOVE_RECURSE ${OUTPUT})
+set(dialogs ${DATA}/pictures.lsp)
+execute_process(COMMAND ${VEXA_CAD} --pictures ${OUTPUT}/dialogs --user ${DATA}/pictures.user ${DATA}/pictures.lsp
+                WORKING_DIRECTORY ${EXAMPLES} OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "vexa-cad failed (${result}):\n${output}\n${errors}")
+endif()
+string(FIND "${output}" "[caption does not fit: 294 \"Type of the bolt, the screw or the nut\"]" long)
+if(long EQUAL -1)
+  message(FATAL_ERROR "the long caption was not reported:\n${output}")
+endif()
+string(FIND "${output}" "[caption does not fit: 294 \"Type\"]" short)
+if(NOT short EQUAL -1)
+  message(FATAL_ERROR "a caption that fits was reported:\n${output}")
+endif()
+execute_process(COMMAND ${VEXA_CAD} --pictures ${OUTPUT}/walkthrough --user layer-walkthrough.user layer-walkthrough.lsp
+                WORKING_DIRECTORY ${EXAMPLES} OUTPUT_QUIET RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "the walk-through failed with pictures (${result})")
+endif()
+file(GLOB references RELATIVE ${DATA}/reference ${DATA}/reference/*/*.png)
+set(failed "")
+foreach(reference ${references})
+  string(REPLACE ".png" ".difference.png" difference ${reference})
+  execute_process(COMMAND ${COMPARE} ${DATA}/reference/${reference} ${OUTPUT}/${reference} ${OUTPUT}/${difference}
+                  ERROR_VARIABLE why RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    string(APPEND failed "${why}")
+  endif()
+endforeach()
+if(failed)
+  message(FATAL_ERROR "pictures differ from their references:\n${failed}")
+endif()
