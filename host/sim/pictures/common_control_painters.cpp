@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "sim/pictures/control_painters.h"
+#include "sim/user/dialog_layout.h"
 #include "win/commctrl.h"
 
 namespace vexa::sim::pictures {
@@ -29,16 +30,7 @@ void paintListView(const PaintJob& job) {
     canvas.sunken(job.bounds);
     const RECT inner{2, 2, job.bounds.right - 2, job.bounds.bottom - 2};
     canvas.fill(inner, classic::window);
-    std::vector<std::pair<std::wstring, int>> columns;
-    for (int index = 0;; ++index) {
-        wchar_t text[260] = {};
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.pszText = text;
-        column.cchTextMax = 260;
-        if (!job.system.send(job.window.handle, LVM_GETCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column))) break;
-        columns.emplace_back(text, column.cx);
-    }
+    const auto columns = win::listViewColumns(job.system, job.window.handle);
     const bool header = (job.window.style & LVS_NOCOLUMNHEADER) == 0 && !columns.empty();
     TextStyle style = job.textStyle();
     style.mnemonic = false;

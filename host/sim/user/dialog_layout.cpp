@@ -48,18 +48,11 @@ std::wstring picture(WindowSystem& system, const Window& dialog, const Window& c
     return {};
 }
 
-// The columns as the list view reports them to anyone who asks.
 std::wstring columns(WindowSystem& system, const Window& control) {
     if (foldCase(control.className) != L"SYSLISTVIEW32") return {};
     std::wstring out;
-    for (int index = 0;; ++index) {
-        wchar_t text[260] = {};
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.pszText = text;
-        column.cchTextMax = 260;
-        if (!system.send(control.handle, LVM_GETCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column))) break;
-        out += (index ? L", \"" : L" columns \"") + std::wstring(text) + L"\" " + std::to_wstring(column.cx);
+    for (const auto& [text, width] : listViewColumns(system, control.handle)) {
+        out += (out.empty() ? L" columns \"" : L", \"") + text + L"\" " + std::to_wstring(width);
     }
     return out;
 }
@@ -72,6 +65,20 @@ const DialogItemTemplate* templateItem(WindowSystem& system, const Window& contr
 }
 
 }  // namespace
+
+std::vector<std::pair<std::wstring, int>> listViewColumns(WindowSystem& system, HWND listView) {
+    std::vector<std::pair<std::wstring, int>> out;
+    for (int index = 0;; ++index) {
+        wchar_t text[260] = {};
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = text;
+        column.cchTextMax = 260;
+        if (!system.send(listView, LVM_GETCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column))) break;
+        out.emplace_back(text, column.cx);
+    }
+    return out;
+}
 
 int templateBitmap(WindowSystem& system, const Window& control) {
     std::optional<DialogTemplate> found;

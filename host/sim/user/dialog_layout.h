@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "sim/win/user32/window_system.h"
 
@@ -13,6 +15,8 @@ std::wstring dialogFont(WindowSystem& system, const Window& dialog);
 // " at 7,7 60x14 dlu 11,11 90x23 px", then " bitmap 143 32x32", " icon 101" or
 // " columns \"Name\" 120, \"Colour\" 60" where the control has them.
 std::wstring controlLayout(WindowSystem& system, const Window& control);
+// A list view's columns, text and width, as it reports them to anyone who asks (LVM_GETCOLUMNW).
+std::vector<std::pair<std::wstring, int>> listViewColumns(WindowSystem& system, HWND listView);
 // The bitmap resource id a picture control's template names; 0 when it names none.
 int templateBitmap(WindowSystem& system, const Window& control);
 
