@@ -8,7 +8,7 @@ using vexa::frame::answerNil;
 
 constexpr vexa::frame::LispFunction dimFunctions[] = {
     {L"Vexa-DimSetupDlg", vexa::dim::dimSetupDlg},
-    {L"Vexa-DimSettingsDlg", answerNil},
+    {L"Vexa-DimSettingsDlg", vexa::dim::dimSettingsDlg},
     {L"Vexa-dynSymEnt", answerNil},
     {L"Vexa-adjDimTxt", answerNil},
 };

@@ -6,5 +6,6 @@
 namespace vexa::dim {
 
 int dimSetupDlg(resbuf* args);
+int dimSettingsDlg(resbuf* args);
 
 }  // namespace vexa::dim

@@ -317,9 +317,17 @@ void Host::runScriptedCommand(const std::wstring& name, const std::vector<Prompt
 
 bool Host::runCommand(std::wstring_view typedName) {
     // The host's own commands come before the applications'.
-    const std::wstring upper = upperCase(typedName.starts_with(L"_") ? typedName.substr(1) : typedName);
+    // "_" takes the command's global name and "." its built-in form, in either order.
+    std::wstring_view bare = typedName;
+    while (bare.starts_with(L"_") || bare.starts_with(L".")) bare.remove_prefix(1);
+    const std::wstring upper = upperCase(bare);
     if (upper == L"REDRAW") {
         ++redrawCount_;
+        return true;
+    }
+    // The dimension style manager is not shown; its run is counted and the styles stay as they are.
+    if (upper == L"DDIM") {
+        ++dimStyleManagerRuns_;
         return true;
     }
     const RegisteredCommand* command = commands_.find(typedName);

@@ -120,6 +120,8 @@ public:
     void runScriptedCommand(const std::wstring& name, const std::vector<PromptAnswer>& inputs);
     // How often the host's own REDRAW command has run.
     int redrawCount() const { return redrawCount_; }
+    // How often the host's dimension style manager (DDIM) has run.
+    int dimStyleManagerRuns() const { return dimStyleManagerRuns_; }
     bool commandActive() const { return commandDepth_ > 0 || promptDepth_ > 0; }
     // Text sent to execute: lines typed at the waiting prompt, else run as commands once the
     // running command ends.
@@ -188,6 +190,7 @@ private:
     int commandDepth_ = 0;
     int promptDepth_ = 0;
     int redrawCount_ = 0;
+    int dimStyleManagerRuns_ = 0;
     Host* previous_;
 };
 

@@ -232,6 +232,7 @@ public:
 };
 
 class AcDbDictionary;
+class AcDbDimStyleTable;
 
 class AcDbDatabase {
 public:
@@ -247,6 +248,10 @@ public:
     AcDbObjectId clayer() const;
     Acad::ErrorStatus getLayerTable(AcDbLayerTable*& table, AcDb::OpenMode mode);
     Acad::ErrorStatus getLinetypeTable(AcDbLinetypeTable*& table, AcDb::OpenMode mode);
+    // The dimension style table (acad/dbdimstyle.h) and the current style (DIMSTYLE).
+    AcDbObjectId dimStyleTableId() const;
+    AcDbObjectId dimstyle() const;
+    Acad::ErrorStatus getDimStyleTable(AcDbDimStyleTable*& table, AcDb::OpenMode mode);
     // Declared with the block records in acad/dbblocks.h.
     Acad::ErrorStatus getBlockTable(AcDbBlockTable*& table, AcDb::OpenMode mode);
 };

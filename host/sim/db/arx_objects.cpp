@@ -3,11 +3,13 @@
 
 #include "acad/dbblocks.h"
 #include "acad/dbmain.h"
+#include "db/arx_dim_styles.h"
 #include "db/arx_text_objects.h"
 #include "db/arx_named_objects.h"
 #include "db/database.h"
 #include "db/entity_objects.h"
 #include "db/object_access.h"
+#include "db/table_iterators.h"
 #include "sim/fault_points.h"
 #include "sim/host.h"
 
@@ -60,6 +62,7 @@ AcDbObject* newObjectFor(Database& database, ObjectId id) {
         return record;
     }
     if (const Entity* entity = database.findEntity(id)) return vexa::sim::db::newEntityObject(database, *entity);
+    if (AcDbObject* style = vexa::sim::db::newDimStyleObject(database, id)) return style;
     return vexa::sim::db::newNamedObject(database, id);
 }
 
@@ -282,6 +285,8 @@ Acad::ErrorStatus AcDbSymbolTable::getAt(const ACHAR* name, AcDbObjectId& id) co
         if (vexa::sim::upperCase(name) == L"*MODEL_SPACE") found = Database::kModelSpaceId;
     } else if (table == Database::kLayerTableId) {
         if (const Layer* layer = database->layers().find(name)) found = layer->id;
+    } else if (table == Database::kDimStyleTableId) {
+        if (const auto* style = database->dimStyles().find(name)) found = style->id;
     } else if (const auto* linetype = database->linetypes().find(name)) {
         found = linetype->id;
     }
@@ -320,12 +325,7 @@ Acad::ErrorStatus AcDbLayerTable::add(AcDbObjectId& id, AcDbLayerTableRecord* re
 }
 
 Acad::ErrorStatus AcDbLayerTable::newIterator(AcDbLayerTableIterator*& iterator) const {
-    const Database* database = simDatabase(objectId());
-    if (database == nullptr) return Acad::eInvalidInput;
-    std::vector<AcDbObjectId> ids;
-    for (const Layer& layer : database->layers().records()) ids.emplace_back(objectId().database(), layer.id);
-    iterator = new AcDbLayerTableIterator(std::move(ids));
-    return Acad::eOk;
+    return vexa::sim::db::newTableIterator(objectId(), &Database::layers, iterator);
 }
 
 Acad::ErrorStatus AcDbLinetypeTable::getAt(const ACHAR* name, AcDbLinetypeTableRecord*& record, AcDb::OpenMode mode) const {
@@ -333,12 +333,7 @@ Acad::ErrorStatus AcDbLinetypeTable::getAt(const ACHAR* name, AcDbLinetypeTableR
 }
 
 Acad::ErrorStatus AcDbLinetypeTable::newIterator(AcDbLinetypeTableIterator*& iterator) const {
-    const Database* database = simDatabase(objectId());
-    if (database == nullptr) return Acad::eInvalidInput;
-    std::vector<AcDbObjectId> ids;
-    for (const auto& linetype : database->linetypes().records()) ids.emplace_back(objectId().database(), linetype.id);
-    iterator = new AcDbLinetypeTableIterator(std::move(ids));
-    return Acad::eOk;
+    return vexa::sim::db::newTableIterator(objectId(), &Database::linetypes, iterator);
 }
 
 AcDbObjectId AcDbDatabase::layerTableId() const {

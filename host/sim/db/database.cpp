@@ -55,6 +55,8 @@ Database::Database() {
     }
     layerZeroId_ = nextId();
     layers_.add({layerZeroId_, L"0", 7, std::nullopt, continuousId_, false, false, false});
+    currentDimStyleId_ = kStandardDimStyleId;
+    dimStyles_.add({currentDimStyleId_, L"Standard"});
     dictionaries_[kNamedObjectsId] = {kNamedObjectsId, {{L"ACAD_MATERIAL", kMaterialDictionaryId}}};
     dictionaries_[kMaterialDictionaryId] = {kMaterialDictionaryId, {}};
     owners_[kMaterialDictionaryId] = kNamedObjectsId;
@@ -172,8 +174,25 @@ std::wstring Database::handleOf(ObjectId id) {
     return text;
 }
 
+Refusal Database::addDimStyle(DimStyle style, ObjectId* id) {
+    if (!isValidSymbolName(style.name)) return Refusal::BadName;
+    if (dimStyles_.contains(style.name)) return Refusal::NameTaken;
+    if (!(style.textHeight > 0.0) || !(style.scale >= 0.0)) return Refusal::BadValue;
+    style.id = nextId();
+    if (id != nullptr) *id = style.id;
+    dimStyles_.add(std::move(style));
+    return Refusal::None;
+}
+
+Refusal Database::setCurrentDimStyle(ObjectId id) {
+    if (dimStyles_.findById(id) == nullptr) return Refusal::NotFound;
+    currentDimStyleId_ = id;
+    return Refusal::None;
+}
+
 bool Database::exists(ObjectId id) const {
     return id == kLayerTableId || id == kLinetypeTableId || id == kBlockTableId || id == kModelSpaceId ||
+           id == kDimStyleTableId || dimStyles_.findById(id) != nullptr ||
            dictionaries_.contains(id) || materials_.contains(id) || layers_.findById(id) != nullptr ||
            linetypes_.findById(id) != nullptr || entities_.contains(id);
 }

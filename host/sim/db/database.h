@@ -26,6 +26,11 @@ public:
     const SymbolTable<Linetype>& linetypes() const { return linetypes_; }
     const Layer& layerZero() const { return *layers_.findById(layerZeroId_); }
     const Linetype& continuous() const { return *linetypes_.findById(continuousId_); }
+    // "Standard" from the start; the current style is the drawing's DIMSTYLE.
+    const SymbolTable<DimStyle>& dimStyles() const { return dimStyles_; }
+    const DimStyle& currentDimStyle() const { return *dimStyles_.findById(currentDimStyleId_); }
+    Refusal addDimStyle(DimStyle style, ObjectId* id = nullptr);
+    Refusal setCurrentDimStyle(ObjectId id);
 
     // A new layer (id assigned here); BadName, NameTaken or BadLinetype refuse it.
     Refusal addLayer(Layer layer, ObjectId* id = nullptr);
@@ -74,6 +79,9 @@ public:
     static constexpr ObjectId kModelSpaceId = 4;
     static constexpr ObjectId kNamedObjectsId = 5;
     static constexpr ObjectId kMaterialDictionaryId = 6;
+    static constexpr ObjectId kDimStyleTableId = 7;
+    // Below the first id handed out, so that the drawing's other handles stay as they were.
+    static constexpr ObjectId kStandardDimStyleId = 8;
     AcDbObjectId objectId(ObjectId id) { return {this, id}; }
 
 private:
@@ -91,6 +99,8 @@ private:
     SymbolTable<Linetype> linetypes_;
     ObjectId layerZeroId_ = kNullId;
     ObjectId continuousId_ = kNullId;
+    SymbolTable<DimStyle> dimStyles_;
+    ObjectId currentDimStyleId_ = kNullId;
     std::map<ObjectId, Entity> entities_;
     std::unordered_map<ObjectId, std::size_t> entitiesPerLayer_;
     std::unordered_map<ObjectId, OpenState> openStates_;

@@ -46,6 +46,14 @@ struct Material {
     double opacity = 1.0;
 };
 
+// A dimension style: the text height (DIMTXT) and the overall scale (DIMSCALE) its dimensions take.
+struct DimStyle {
+    ObjectId id = kNullId;
+    std::wstring name;
+    double textHeight = 2.5;
+    double scale = 1.0;
+};
+
 // A dictionary of named objects, in the order the entries were added.
 struct Dictionary {
     ObjectId id = kNullId;
