@@ -172,4 +172,23 @@ TEST_F(InstallDialog, TheAgreementPagesAreHtmlResourcesOfTheModule) {
     EXPECT_NE(page(IDR_AGREEMENT_CHS).find("<title>Tarnwell Vexa 许可协议</title>"), std::string::npos);
 }
 
+TEST_F(InstallDialog, TheBrowserShowsTheLanguagesPageUntilAgree) {
+    const std::pair<const wchar_t*, const wchar_t*> pages[] = {
+        {L"\"enu\"", L"VexaSetup.arx/104\" title \"Tarnwell Vexa Licence Agreement\""},
+        {L"\"cht\"", L"VexaSetup.arx/103\" title \"Tarnwell Vexa 授權合約\""},
+        {L"\"chs\"", L"VexaSetup.arx/107\" title \"Tarnwell Vexa 许可协议\""},
+    };
+    for (const auto& [language, shown] : pages) {
+        look([shown](DialogView& dialog) {
+            EXPECT_NE(dialog.dump().find(L"address \"res://C:\\Program Files\\Tarnwell Vexa\\" + std::wstring(shown)),
+                      std::wstring::npos)
+                << vexa::test::narrow(dialog.dump());
+        });
+        click(IDC_AGREE);
+        look([](DialogView& dialog) { EXPECT_FALSE(dialog.visible(IDC_BROWSER)); });
+        click(IDCANCEL);
+        EXPECT_EQ(eval(L"(Vexa-InstallDlg \"C:\\\\Vexa\" " + std::wstring(language) + L")"), L"nil");
+    }
+}
+
 }  // namespace
