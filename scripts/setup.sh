@@ -5,7 +5,7 @@ packages=(build-essential cmake ninja-build ccache llvm-14 libgtest-dev libgmock
           libcurl4-openssl-dev libcpp-httplib-dev pkg-config curl openssl
           libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
           libocct-data-exchange-dev libtbb-dev occt-misc
-          g++-mingw-w64-x86-64 wine64)
+          g++-mingw-w64-x86-64 wine64 python3-ezdxf)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

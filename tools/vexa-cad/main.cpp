@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dxf/drawing_files.h"
 #include "lisp/utf8.h"
 #include "sim/host.h"
 #include "sim/solids/solid_commands.h"
@@ -15,10 +16,11 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: vexa-cad [--plugins DIR] [--user FILE] [--drives DIR] SCRIPT.lsp [DRAWING.dwg ...]\n"
-    "  Opens the drawings (default: one new drawing), loads the five plug-ins, runs the\n"
-    "  script in the current drawing, answering prompts from the user file.\n"
-    "  --drives DIR keeps the simulated machine's files (C:\\ is DIR/c) after the run.\n";
+    "usage: vexa-cad [--plugins DIR] [--user FILE] [--drives DIR] [--save DIR] SCRIPT.lsp [DRAWING.dwg|.dxf ...]\n"
+    "  Opens the drawings (default: one new drawing; a .dxf one from its file), loads the five\n"
+    "  plug-ins, runs the script in the current drawing, answering prompts from the user file.\n"
+    "  --drives DIR keeps the simulated machine's files (C:\\ is DIR/c) after the run.\n"
+    "  --save DIR writes every open drawing to DIR as NAME.dxf at exit.\n";
 
 constexpr const char* pluginNames[] = {"VexaOrdo", "VexaKito", "VexaDim", "Vexa3D", "VexaSetup"};
 
@@ -41,16 +43,32 @@ std::wstring fullPath(const std::filesystem::path& drawing) {
     return windowsPath ? drawing.wstring() : std::filesystem::absolute(drawing).wstring();
 }
 
+// NAME.dxf for each drawing, by the name's last part (a Windows path's too).
+void saveDrawings(vexa::sim::Host& host, const std::filesystem::path& folder) {
+    std::filesystem::create_directories(folder);
+    for (const auto& document : host.documents().documents()) {
+        std::wstring name = document->fileName();
+        name = name.substr(name.find_last_of(L"\\/") + 1);
+        const std::filesystem::path file = folder / std::filesystem::path(name).replace_extension(".dxf");
+        vexa::sim::dxf::saveDxfDrawing(host, *document, file);
+    }
+}
+
 int run(const std::vector<std::string>& arguments, const std::filesystem::path& executable) {
     std::filesystem::path pluginDir = executable.parent_path().parent_path() / "plugins";
     std::filesystem::path userFile;
     std::filesystem::path driveRoot;
+    std::filesystem::path saveDir;
     std::filesystem::path script;
     std::vector<std::filesystem::path> drawings;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if ((argument == "--plugins" || argument == "--user" || argument == "--drives") && i + 1 < arguments.size()) {
-            (argument == "--plugins" ? pluginDir : argument == "--user" ? userFile : driveRoot) = arguments[++i];
+        if ((argument == "--plugins" || argument == "--user" || argument == "--drives" || argument == "--save") &&
+            i + 1 < arguments.size()) {
+            (argument == "--plugins" ? pluginDir
+             : argument == "--user"  ? userFile
+             : argument == "--save"  ? saveDir
+                                     : driveRoot) = arguments[++i];
         } else if (argument == "--help" || argument.starts_with("--")) {
             std::cerr << usage;
             return 2;
@@ -70,11 +88,15 @@ int run(const std::vector<std::string>& arguments, const std::filesystem::path& 
     if (!driveRoot.empty()) host.useDriveRoot(driveRoot);
     host.commandLine().setEcho(writeUtf8);
     if (drawings.empty()) host.documents().newDocument();
-    for (const auto& drawing : drawings) host.documents().openDocument(fullPath(drawing));
+    for (const auto& drawing : drawings) {
+        vexa::sim::Document& document = host.documents().openDocument(fullPath(drawing));
+        if (vexa::sim::dxf::isDxfName(drawing)) vexa::sim::dxf::openDxfDrawing(host, document, drawing);
+    }
     for (const char* name : pluginNames) host.loadPlugin((pluginDir / (std::string(name) + ".so")).string());
     if (!userFile.empty()) vexa::sim::queueUserScript(host, readWide(userFile));
 
     const bool ran = host.runScript(readWide(script));
+    if (!saveDir.empty()) saveDrawings(host, saveDir);
     for (const auto& name : {L"VexaSetup", L"Vexa3D", L"VexaDim", L"VexaKito", L"VexaOrdo"}) host.unloadPlugin(name);
     writeUtf8(L"\n");
     const auto faults = host.audit().take();

@@ -1,0 +1,132 @@
+#include "dxf/entity_kinds.h"
+
+#include <numbers>
+
+#include "dxf/entity_text_kinds.h"
+#include "dxf/dxf_error.h"
+#include "dxf/text_codec.h"
+
+namespace vexa::sim::dxf {
+
+namespace {
+
+using namespace db;
+
+constexpr double kDegrees = 180.0 / std::numbers::pi;
+
+bool readLine(const Record& record, Geometry& geometry) {
+    geometry = LineGeometry{readPoint(record, 10), readPoint(record, 11)};
+    return true;
+}
+void writeLine(const Geometry& geometry, Record& record, TextCoding) {
+    const auto& line = std::get<LineGeometry>(geometry);
+    writeString(record, 100, "AcDbLine");
+    writePoint(record, 10, line.start);
+    writePoint(record, 11, line.end);
+}
+
+bool readCircle(const Record& record, Geometry& geometry) {
+    const double radius = realValue(record, 40, 1.0);
+    if (radius <= 0.0) return false;
+    geometry = CircleGeometry{readPoint(record, 10), radius};
+    return true;
+}
+void writeCircle(const Geometry& geometry, Record& record, TextCoding) {
+    const auto& circle = std::get<CircleGeometry>(geometry);
+    writeString(record, 100, "AcDbCircle");
+    writePoint(record, 10, circle.center);
+    writeReal(record, 40, circle.radius);
+}
+
+bool readArc(const Record& record, Geometry& geometry) {
+    const double radius = realValue(record, 40, 1.0);
+    if (radius <= 0.0) return false;
+    geometry = ArcGeometry{readPoint(record, 10), radius, realValue(record, 50, 0.0) / kDegrees,
+                           realValue(record, 51, 0.0) / kDegrees};
+    return true;
+}
+void writeArc(const Geometry& geometry, Record& record, TextCoding) {
+    const auto& arc = std::get<ArcGeometry>(geometry);
+    writeString(record, 100, "AcDbCircle");
+    writePoint(record, 10, arc.center);
+    writeReal(record, 40, arc.radius);
+    writeString(record, 100, "AcDbArc");
+    writeReal(record, 50, arc.startAngle * kDegrees);
+    writeReal(record, 51, arc.endAngle * kDegrees);
+}
+
+bool readPolyline(const Record& record, Geometry& geometry) {
+    PolylineGeometry polyline;
+    polyline.closed = (integerValue(record, 70, 0) & 1) != 0;
+    for (const Group& group : record) {
+        if (group.code == 10) polyline.vertices.push_back({realValue(group).value_or(0.0), 0.0, 0.0});
+        if (group.code == 20 && !polyline.vertices.empty()) polyline.vertices.back().y = realValue(group).value_or(0.0);
+    }
+    // The count comes first; a count the vertices do not match is a broken file, not a long polyline.
+    if (const Group* count = findGroup(record, 90); count != nullptr) {
+        const long long announced = integerValue(*count).value_or(-1);
+        if (announced != static_cast<long long>(polyline.vertices.size())) {
+            throw DxfError(count->line, "LWPOLYLINE announces " + count->value + " vertices but has " +
+                                            std::to_string(polyline.vertices.size()));
+        }
+    }
+    geometry = std::move(polyline);
+    return true;
+}
+void writePolyline(const Geometry& geometry, Record& record, TextCoding) {
+    const auto& polyline = std::get<PolylineGeometry>(geometry);
+    writeString(record, 100, "AcDbPolyline");
+    writeInteger(record, 90, static_cast<long long>(polyline.vertices.size()));
+    writeInteger(record, 70, polyline.closed ? 1 : 0);
+    for (const Point3& vertex : polyline.vertices) writePoint(record, 10, vertex, true);
+}
+
+bool readBlockReference(const Record& record, Geometry& geometry) {
+    const Group* name = findGroup(record, 2);
+    if (name == nullptr || name->value.empty()) return false;
+    geometry = BlockReferenceGeometry{readPoint(record, 10), decodeText(name->value)};
+    return true;
+}
+void writeBlockReference(const Geometry& geometry, Record& record, TextCoding coding) {
+    const auto& reference = std::get<BlockReferenceGeometry>(geometry);
+    writeString(record, 100, "AcDbBlockReference");
+    writeString(record, 2, encodeText(reference.block, coding.escapeNonAscii));
+    writePoint(record, 10, reference.position);
+}
+
+constexpr EntityKind kKinds[] = {
+    {"LINE", readLine, writeLine},
+    {"CIRCLE", readCircle, writeCircle},
+    {"ARC", readArc, writeArc},
+    {"LWPOLYLINE", readPolyline, writePolyline},
+    {"TEXT", readText, writeText},
+    {"MTEXT", readMText, writeMText},
+    {"ATTDEF", readAttributeDefinition, writeAttributeDefinition},
+    {"INSERT", readBlockReference, writeBlockReference},
+    {"ATTRIB", readAttribute, writeAttribute},
+};
+
+}  // namespace
+
+const EntityKind* entityKindOf(std::string_view type) {
+    for (const EntityKind& kind : kKinds) {
+        if (kind.type == type) return &kind;
+    }
+    return nullptr;
+}
+
+Point3 readPoint(const Record& record, int code) {
+    return {realValue(record, code, 0.0), realValue(record, code + 10, 0.0), realValue(record, code + 20, 0.0)};
+}
+
+void writePoint(Record& record, int code, const Point3& point, bool planar) {
+    writeReal(record, code, point.x);
+    writeReal(record, code + 10, point.y);
+    if (!planar) writeReal(record, code + 20, point.z);
+}
+
+void writeReal(Record& record, int code, double value) { record.push_back({code, formatReal(value), 0}); }
+void writeInteger(Record& record, int code, long long value) { record.push_back({code, std::to_string(value), 0}); }
+void writeString(Record& record, int code, std::string value) { record.push_back({code, std::move(value), 0}); }
+
+}  // namespace vexa::sim::dxf

@@ -1,0 +1,118 @@
+#include "dxf/entity_text_kinds.h"
+
+#include <numbers>
+
+#include "dxf/text_codec.h"
+#include "sim/system_variables.h"
+
+namespace vexa::sim::dxf {
+
+namespace {
+
+using namespace db;
+
+constexpr double kDegrees = 180.0 / std::numbers::pi;
+constexpr std::size_t kChunk = 250;  // longest value of one group of multiline text
+
+bool readTextGroups(const Record& record, TextGeometry& text) {
+    text.position = readPoint(record, 10);
+    text.height = realValue(record, 40, 2.5);
+    text.rotation = realValue(record, 50, 0.0) / kDegrees;
+    text.text = decodeText(stringValue(record, 1));
+    return text.height > 0.0;
+}
+
+void writeTextGroups(const TextGeometry& text, Record& record, TextCoding coding) {
+    writeString(record, 100, "AcDbText");
+    writePoint(record, 10, text.position);
+    writeReal(record, 40, text.height);
+    writeString(record, 1, encodeText(text.text, coding.escapeNonAscii));
+    writeReal(record, 50, text.rotation * kDegrees);
+}
+
+// A tag is one word in upper case, as the host keeps it.
+bool readTag(const Record& record, std::wstring& tag) {
+    tag = upperCase(decodeText(stringValue(record, 2)));
+    return !tag.empty() && tag.find(L' ') == std::wstring::npos;
+}
+
+}  // namespace
+
+bool readText(const Record& record, Geometry& geometry) {
+    TextGeometry text;
+    if (!readTextGroups(record, text)) return false;
+    geometry = std::move(text);
+    return true;
+}
+
+void writeText(const Geometry& geometry, Record& record, TextCoding coding) {
+    writeTextGroups(std::get<TextGeometry>(geometry), record, coding);
+    writeString(record, 100, "AcDbText");
+}
+
+bool readMText(const Record& record, Geometry& geometry) {
+    MTextGeometry text;
+    text.position = readPoint(record, 10);
+    text.height = realValue(record, 40, 2.5);
+    text.width = realValue(record, 41, 0.0);
+    std::string contents;
+    for (const Group& group : record) {
+        if (group.code == 3 || group.code == 1) contents += group.value;
+    }
+    text.contents = decodeText(contents);
+    if (text.height <= 0.0 || text.width < 0.0) return false;
+    geometry = std::move(text);
+    return true;
+}
+
+void writeMText(const Geometry& geometry, Record& record, TextCoding coding) {
+    const auto& text = std::get<MTextGeometry>(geometry);
+    writeString(record, 100, "AcDbMText");
+    writePoint(record, 10, text.position);
+    writeReal(record, 40, text.height);
+    writeReal(record, 41, text.width);
+    writeInteger(record, 71, 1);  // attached at the top left corner
+    const std::string contents = encodeText(text.contents, coding.escapeNonAscii);
+    std::size_t at = 0;
+    while (contents.size() - at > kChunk) {
+        std::size_t end = at + kChunk;
+        while (end > at && (static_cast<unsigned char>(contents[end]) & 0xC0) == 0x80) --end;  // whole characters
+        writeString(record, 3, contents.substr(at, end - at));
+        at = end;
+    }
+    writeString(record, 1, contents.substr(at));
+}
+
+bool readAttributeDefinition(const Record& record, Geometry& geometry) {
+    AttributeDefinitionGeometry definition;
+    if (!readTextGroups(record, definition.text) || !readTag(record, definition.tag)) return false;
+    definition.prompt = decodeText(stringValue(record, 3));
+    geometry = std::move(definition);
+    return true;
+}
+
+void writeAttributeDefinition(const Geometry& geometry, Record& record, TextCoding coding) {
+    const auto& definition = std::get<AttributeDefinitionGeometry>(geometry);
+    writeTextGroups(definition.text, record, coding);
+    writeString(record, 100, "AcDbAttributeDefinition");
+    writeString(record, 3, encodeText(definition.prompt, coding.escapeNonAscii));
+    writeString(record, 2, encodeText(definition.tag, coding.escapeNonAscii));
+    writeInteger(record, 70, 0);
+}
+
+bool readAttribute(const Record& record, Geometry& geometry) {
+    AttributeGeometry attribute;
+    if (!readTextGroups(record, attribute.text) || !readTag(record, attribute.tag)) return false;
+    geometry = std::move(attribute);
+    return true;
+}
+
+void writeAttribute(const Geometry& geometry, Record& record, TextCoding coding) {
+    const auto& attribute = std::get<AttributeGeometry>(geometry);
+    writeTextGroups(attribute.text, record, coding);
+    writeString(record, 100, "AcDbAttribute");
+    writeString(record, 2, encodeText(attribute.tag, coding.escapeNonAscii));
+    writeInteger(record, 70, 0);
+}
+
+}  // namespace vexa::sim::dxf
