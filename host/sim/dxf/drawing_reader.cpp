@@ -34,6 +34,7 @@ public:
     void read() {
         unsigned long long highest = 0;
         for (const Section& section : source_.file.sections) {
+            if (section.name == "HEADER") continue;  // $HANDSEED's own group 5
             for (const Record& record : section.records) {
                 for (const Group& group : record) {
                     if (group.code == 5 || group.code == 105) highest = std::max(highest, hexValue(group.value));
