@@ -1,10 +1,14 @@
 #include "kito/unload_steps.h"
 
-#include "kito/message_boxes/button_relabel_hook.h"
+#include "kito/info_dialogs/Welcome.h"
 #include "kito/keyboard/esc_control.h"
 #include "kito/keyboard/input_recorder.h"
+#include "kito/message_boxes/button_relabel_hook.h"
 #include "kito/message_boxes/notice_window.h"
+#include "kito/progress/RunningDlg.h"
+#include "kito/progress/VideoHelpDlg.h"
 #include "kito/selection/input_record.h"
+#include "kito/viewports/viewport_watcher.h"
 
 namespace vexa::kito {
 
@@ -15,6 +19,11 @@ void releaseProcessState() {
     removeRelabelHook();
     resetInputRecord();
     closeNotice();
+    stopViewportWatch();
+    // No window may outlive the code of its window procedure.
+    closeRunning();
+    closeSplash();
+    destroyVideoHelp();
 }
 
 }  // namespace vexa::kito

@@ -11,6 +11,8 @@ using UsageText = std::vector<std::wstring>;
 const UsageText& disableEscUsage();
 const UsageText& grReadUsage();
 const UsageText& msgboxUsage();
+const UsageText& pixelToWorldUsage();
+const UsageText& worldToPixelUsage();
 
 // Each line by its own acutPrintf call, after a newline.
 void printUsage(const UsageText& lines);

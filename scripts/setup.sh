@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build ccache llvm-14 libgtest-dev libgmock-dev libbenchmark-dev python3
           libcurl4-openssl-dev libcpp-httplib-dev pkg-config curl openssl
           libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
-          libocct-data-exchange-dev libtbb-dev occt-misc
+          libocct-data-exchange-dev libtbb-dev occt-misc libxml2-dev
           g++-mingw-w64-x86-64 wine64 python3-ezdxf)
 missing=()
 for package in "${packages[@]}"; do

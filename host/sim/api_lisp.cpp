@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "acad/aced.h"
+#include "sim/fault_points.h"
 #include "sim/host.h"
 #include "sim/lisp_bridge.h"
 #include "sim/wide_format.h"
@@ -189,6 +190,8 @@ resbuf* acedGetArgs() {
 
 int acedInvoke(const resbuf* args, resbuf** result) {
     Host* host = Host::current();
+    if (result != nullptr) *result = nullptr;
+    if (vexa::sim::serviceFails(L"acedInvoke")) return RTERROR;
     return host ? host->invoke(args, result) : RTERROR;
 }
 

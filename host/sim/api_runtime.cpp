@@ -2,6 +2,7 @@
 #include "acad/acdocman.h"
 #include "acad/acedcmd.h"
 #include "acad/rxapp.h"
+#include "sim/fault_points.h"
 #include "sim/host.h"
 #include "win/afxdll.h"
 
@@ -38,6 +39,7 @@ void* acrxCurrentAppId() {
 
 bool acrxLoadModule(const ACHAR* moduleName, bool, bool) {
     Host* host = Host::current();
+    if (vexa::sim::serviceFails(L"acrxLoadModule")) return false;
     return host && moduleName && host->services().load(moduleName);
 }
 

@@ -26,14 +26,21 @@ bool CommandStack::removeGroup(const ACHAR* group) {
 }
 
 const RegisteredCommand* CommandStack::find(std::wstring_view typed) const {
-    const std::wstring name = upperCase(typed);
+    // "_" asks for the global name and "." for the command itself rather than a redefinition;
+    // both may come together, in either order ("_.LINE", "._LINE").
+    std::wstring name = upperCase(typed);
+    bool global = false;
+    while (name.size() > 1 && (name.front() == L'_' || name.front() == L'.')) {
+        global = global || name.front() == L'_';
+        name.erase(0, 1);
+    }
     // Newest registration wins, as the host searches the top of its stack first.
     for (auto it = commands_.rbegin(); it != commands_.rend(); ++it) {
-        if (upperCase(it->localName) == name) return &*it;
-        if (!name.empty() && name.front() == L'_') {
-            std::wstring global = upperCase(it->globalName);
-            if (!global.empty() && global.front() == L'_') global.erase(0, 1);
-            if (global == name.substr(1)) return &*it;
+        if (!global && upperCase(it->localName) == name) return &*it;
+        if (global) {
+            std::wstring globalName = upperCase(it->globalName);
+            if (!globalName.empty() && globalName.front() == L'_') globalName.erase(0, 1);
+            if (globalName == name) return &*it;
         }
     }
     return nullptr;

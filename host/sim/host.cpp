@@ -6,7 +6,9 @@
 #include "lisp/printer.h"
 #include "lisp/reader.h"
 #include "sim/commands/host_commands.h"
+#include "sim/editor/view_commands.h"
 #include "sim/lisp_bridge.h"
+#include "sim/user/window_acts.h"
 
 namespace vexa::sim {
 
@@ -21,6 +23,10 @@ Host::Host() : previous_(currentHost) {
     windows_ = std::make_unique<win::WindowSystem>(*this);
     input_ = std::make_unique<Input>(*windows_);
     editor_ = std::make_unique<editor::Editor>(*this);
+    sysvars_.setObserver([this](const std::wstring& name, const VariableValue& value) {
+        if (name == L"TILEMODE") editor_->showLayout(std::get<int>(value) == 0);
+    });
+    editor::registerViewCommands(commands_);
     documents_.setHooks([this](Document& d) { documentOpened(d); }, [this](Document& d) { documentClosing(d); });
     documents_.setStringSink([this](Document&, std::wstring_view text) { executeString(text); });
     registerHostCommands(commands_);
@@ -248,12 +254,20 @@ PromptResult Host::promptString(bool spacesAllowed, const ACHAR* prompt) {
             audit_.record(L"a prompt waited for input the user never gave: " + std::wstring(prompt ? prompt : L""));
             break;
         }
+        if (user_.nextServesAnywhere()) {
+            win::performAnywhere(*windows_, user_.takeDialogAct());
+            continue;
+        }
         if (user_.nextIsDialogAct()) {
             audit_.record(L"a prompt found the dialog act \"" + user_.describeNext() + L"\" next: " +
                           std::wstring(prompt ? prompt : L""));
             break;
         }
         PromptAnswer answer = user_.take();
+        if (answer.kind == PromptAnswer::Kind::Window) {
+            performWindowAct(*this, answer);
+            continue;
+        }
         if (answer.kind == PromptAnswer::Kind::Move || answer.kind == PromptAnswer::Kind::Graphics) {
             cursor_.perform(answer);
             continue;

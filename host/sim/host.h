@@ -19,12 +19,14 @@
 #include "sim/monitors/cursor.h"
 #include "sim/plugin_module.h"
 #include "sim/resbuf_ledger.h"
+#include "sim/status/status_bar.h"
 #include "sim/system_variables.h"
 #include "sim/user/user_input.h"
 #include "sim/win/kernel32/drive_paths.h"
 #include "sim/win/kernel32/kernel_handles.h"
 #include "sim/win/kernel32/processes.h"
 #include "sim/win/shell32/folder_picker.h"
+#include "sim/win/shell32/shell_executions.h"
 #include "sim/win/user32/window_system.h"
 
 namespace vexa::sim {
@@ -79,6 +81,10 @@ public:
     // The drawing view, its viewports, selection sets and the selection prompt.
     editor::Editor& editor() { return *editor_; }
     std::vector<HelpRequest>& helpRequests() { return helpRequests_; }
+    // What the plug-ins asked the shell to open (never run).
+    win::ShellExecutions& shell() { return shell_; }
+    // The main window's status bar and its progress meter.
+    StatusBar& statusBar() { return statusBar_; }
 
     // A system variable, with the drawing's name and folder taken from the current drawing.
     std::optional<VariableValue> variable(std::wstring_view name) const;
@@ -157,6 +163,8 @@ private:
     UserInput user_;
     ModuleServices services_;
     Faults faults_;
+    StatusBar statusBar_;
+    win::ShellExecutions shell_;
     std::unique_ptr<win::DrivePaths> drives_ = std::make_unique<win::DrivePaths>();
     win::KernelHandles kernelHandles_;
     win::Processes processes_;

@@ -65,6 +65,9 @@ void Host::defineHostFunctions(Document& document) {
             const double real = std::get<double>(converted);
             if (std::trunc(real) == real && std::abs(real) < 1e9) converted = static_cast<int>(real);
         }
+        if (std::holds_alternative<double>(*current) && std::holds_alternative<int>(converted)) {
+            converted = static_cast<double>(std::get<int>(converted));
+        }
         if (!sysvars_.set(name, converted)) {
             throw lisp::LispError(L"AutoCAD variable setting rejected: " + lisp::print(args[0], true) + L" " +
                                   lisp::print(value, true));

@@ -9,7 +9,7 @@
 
 namespace vexa::sim {
 
-PluginModule::PluginModule(const std::string& path) {
+PluginModule::PluginModule(const std::string& path) : path_(path) {
     // Local binding keeps each plug-in's frame symbols its own, as separate DLLs are.
     handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr) throw std::runtime_error(std::string("cannot load ") + path + ": " + dlerror());

@@ -18,6 +18,8 @@ public:
     PluginModule& operator=(const PluginModule&) = delete;
 
     const std::wstring& name() const { return name_; }
+    // The module file as it was loaded.
+    const std::string& path() const { return path_; }
     HINSTANCE instance() const { return reinterpret_cast<HINSTANCE>(const_cast<PluginModule*>(this)); }
     std::span<const unsigned char> resources() const { return resources_; }
     int apiVersion() const { return apiVersion_(); }
@@ -35,6 +37,7 @@ private:
     using ApiVersion = int (*)();
 
     std::wstring name_;
+    std::string path_;
     void* handle_ = nullptr;
     EntryPoint entry_ = nullptr;
     DllEntry dllMain_ = nullptr;

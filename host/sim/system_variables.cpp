@@ -20,6 +20,19 @@ SystemVariables::SystemVariables() {
         {L"LUPREC", {4, 0, 8, false}},
         {L"LAYLOCKFADECTL", {50, -90, 90, false}},
         {L"CLAYER", {std::wstring(L"0"), 0, 0, false}},
+        {L"TILEMODE", {1, 0, 1, false}},
+        // The drawing's current properties and aids that scripts set around their drawing.
+        {L"CELTYPE", {std::wstring(L"BYLAYER"), 0, 0, false}},
+        {L"CECOLOR", {std::wstring(L"BYLAYER"), 0, 0, false}},
+        {L"TEXTSIZE", {2.5, 0.0, any, false}},
+        {L"TEXTSTYLE", {std::wstring(L"Standard"), 0, 0, false}},
+        {L"LTSCALE", {1.0, 0.0, any, false}},
+        {L"DIMSCALE", {1.0, 0.0, any, false}},
+        {L"OSMODE", {4133, 0, 32767, false}},
+        {L"ORTHOMODE", {0, 0, 1, false}},
+        {L"CMDECHO", {1, 0, 1, false}},
+        {L"FILEDIA", {1, 0, 1, false}},
+        {L"PICKBOX", {3, 0, 50, false}},
     };
 }
 
@@ -45,7 +58,11 @@ bool SystemVariables::set(std::wstring_view name, const VariableValue& value) {
     if (const int* number = std::get_if<int>(&value)) {
         if (*number < variable->minimum || *number > variable->maximum) return false;
     }
+    if (const double* real = std::get_if<double>(&value)) {
+        if (*real < variable->minimum || *real > variable->maximum) return false;
+    }
     variable->value = value;
+    if (observer_) observer_(upperCase(name), value);
     return true;
 }
 

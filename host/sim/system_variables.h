@@ -1,6 +1,7 @@
 // System variables with their types, ranges and initial values.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -20,6 +21,10 @@ public:
     // For the host itself: read-only variables too, no range check.
     void force(std::wstring_view name, const VariableValue& value);
     void resetForNewDrawing();
+    // Called after a set changed a variable (the host reacts to TILEMODE), with its upper-case name.
+    void setObserver(std::function<void(const std::wstring&, const VariableValue&)> observer) {
+        observer_ = std::move(observer);
+    }
 
 private:
     struct Variable {
@@ -32,6 +37,7 @@ private:
     const Variable* find(std::wstring_view name) const;
 
     std::map<std::wstring, Variable> variables_;
+    std::function<void(const std::wstring&, const VariableValue&)> observer_;
 };
 
 std::wstring upperCase(std::wstring_view text);

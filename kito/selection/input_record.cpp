@@ -70,9 +70,9 @@ void recordMessage(const MSG* message) {
         record->push_back({static_cast<int>(WM_KEYDOWN), static_cast<int>(message->wParam)});
         return;
     }
-    // Only the plain left button going down and the plain right button coming up are clicks.
-    if ((message->message == WM_LBUTTONDOWN && message->wParam == MK_LBUTTON) ||
-        (message->message == WM_RBUTTONUP && message->wParam == 0)) {
+    // Clicks are the left button going down and the right button coming up with exactly the
+    // left button's flag set: no modifier keys, no other button.
+    if ((message->message == WM_LBUTTONDOWN || message->message == WM_RBUTTONUP) && message->wParam == MK_LBUTTON) {
         recordClick(*message);
     }
 }
@@ -96,13 +96,16 @@ void returnInputRecord() {
         acedRetNil();
         return;
     }
+    // The record carries its own outer list, so that one event is still a list of one event.
     frame::ListBuilder list;
+    list.beginList();
     for (const RecordedInput& input : *record) {
         list.beginList().integer(static_cast<short>(input.message));
         if (input.message == static_cast<int>(WM_KEYDOWN)) list.integer(static_cast<short>(input.key));
         else list.point(input.point);
         list.endList();
     }
+    list.endList();
     list.returnResult();
 }
 

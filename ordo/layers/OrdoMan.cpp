@@ -1,5 +1,7 @@
 #include "ordo/layers/OrdoMan.h"
 
+#include <cwctype>
+
 #include "frame/lisp_items.h"
 #include "frame/product_call.h"
 #include "ordo/layers/product_commands.h"
@@ -9,6 +11,18 @@
 #include "ordo/layers/answer_items.h"
 #include "frame/captions.h"
 #include "ordo/layers/layer_manager_resource.h"
+
+namespace {
+
+bool sameLayerName(std::wstring_view a, std::wstring_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::towupper(static_cast<wint_t>(a[i])) != std::towupper(static_cast<wint_t>(b[i]))) return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 namespace vexa::ordo {
 
@@ -87,7 +101,8 @@ void OrdoMan::onPurge() {
     for (const vexa::frame::Element& item : answerItems(answer->get())) {
         const ACHAR* purged = item.string();
         if (purged == nullptr) continue;
-        if (mainLayer_ == purged) {
+        // Layer names ignore case: the main layer purged under any spelling is gone.
+        if (sameLayerName(mainLayer_, purged)) {
             mainLayer_ = L"0";
             list_.SelectString(0, L"0");
         }

@@ -79,13 +79,26 @@ TEST_F(Frame, The3DPluginHoldsTheHiddenLineModuleWhileLoaded) {
     EXPECT_EQ(host.services().loadCount(L"AsdkHlrApi17.dbx"), 1);
 }
 
-TEST_F(Frame, ClosingADrawingDropsItsFunctionsAndDataRecords) {
+TEST_F(Frame, The3DPluginLoadsAndUnloadsWhenTheHostRefusesTheModule) {
+    host.faults().arm(L"acrxLoadModule");
+    load({"Vexa3D"});
+    EXPECT_EQ(host.services().loadCount(L"AsdkHlrApi17.dbx"), 1);
+    host.unloadPlugin(L"Vexa3D");
+    EXPECT_EQ(host.services().loadCount(L"AsdkHlrApi17.dbx"), 0);
+    host.faults().arm(L"acrxLoadModule", 2);
+    load({"Vexa3D"});
+    EXPECT_EQ(host.services().loadCount(L"AsdkHlrApi17.dbx"), 1);
+    host.unloadPlugin(L"Vexa3D");
+    EXPECT_FALSE(host.services().isServiceRegistered(L"ASDK_HLR_API_SERVICES"));
+}
+
+TEST_F(Frame, ClosingADrawingKeepsTheFunctionsOfTheOthers) {
     load({"VexaKito"});
     vexa::sim::Document& second = host.documents().openDocument(L"/drawings/b.dwg");
-    EXPECT_EQ(eval(L"(Vexa-OSType)"), L"nil");
+    EXPECT_EQ(eval(L"(Vexa-OSType)"), L"64");
     host.documents().closeDocument(second);
     EXPECT_EQ(host.documents().documents().size(), 1u);
-    EXPECT_EQ(eval(L"(Vexa-OSType)"), L"nil");
+    EXPECT_EQ(eval(L"(Vexa-OSType)"), L"64");
 }
 
 }  // namespace

@@ -9,17 +9,21 @@
 
 #include "dxf/drawing_files.h"
 #include "lisp/utf8.h"
+#include "sim/fault_points.h"
 #include "sim/host.h"
 #include "sim/solids/solid_commands.h"
+#include "sim/run_audit.h"
 #include "sim/user/user_script.h"
 
 namespace {
 
 constexpr const char* usage =
-    "usage: vexa-cad [--plugins DIR] [--user FILE] [--drives DIR] [--save DIR] SCRIPT.lsp [DRAWING.dwg|.dxf ...]\n"
+    "usage: vexa-cad [--plugins DIR] [--user FILE] [--drives DIR] [--fault SERVICE[:N]] [--save DIR] SCRIPT.lsp\n"
+    "                [DRAWING.dwg|DRAWING.dxf ...]\n"
     "  Opens the drawings (default: one new drawing; a .dxf one from its file), loads the five\n"
     "  plug-ins, runs the script in the current drawing, answering prompts from the user file.\n"
     "  --drives DIR keeps the simulated machine's files (C:\\ is DIR/c) after the run.\n"
+    "  --fault SERVICE[:N] makes the host service's Nth call (default 1) fail; repeatable.\n"
     "  --save DIR writes every open drawing to DIR as NAME.dxf at exit.\n";
 
 constexpr const char* pluginNames[] = {"VexaOrdo", "VexaKito", "VexaDim", "Vexa3D", "VexaSetup"};
@@ -61,6 +65,7 @@ int run(const std::vector<std::string>& arguments, const std::filesystem::path& 
     std::filesystem::path saveDir;
     std::filesystem::path script;
     std::vector<std::filesystem::path> drawings;
+    std::vector<std::string> armed;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if ((argument == "--plugins" || argument == "--user" || argument == "--drives" || argument == "--save") &&
@@ -69,6 +74,8 @@ int run(const std::vector<std::string>& arguments, const std::filesystem::path& 
              : argument == "--user"  ? userFile
              : argument == "--save"  ? saveDir
                                      : driveRoot) = arguments[++i];
+        } else if (argument == "--fault" && i + 1 < arguments.size()) {
+            armed.push_back(arguments[++i]);
         } else if (argument == "--help" || argument.starts_with("--")) {
             std::cerr << usage;
             return 2;
@@ -92,11 +99,14 @@ int run(const std::vector<std::string>& arguments, const std::filesystem::path& 
         vexa::sim::Document& document = host.documents().openDocument(fullPath(drawing));
         if (vexa::sim::dxf::isDxfName(drawing)) vexa::sim::dxf::openDxfDrawing(host, document, drawing);
     }
-    for (const char* name : pluginNames) host.loadPlugin((pluginDir / (std::string(name) + ".so")).string());
+    // Failures are armed before the plug-ins load, so their initialisation can meet them too.
     if (!userFile.empty()) vexa::sim::queueUserScript(host, readWide(userFile));
+    for (const std::string& fault : armed) vexa::sim::armFaultFromText(host, std::wstring(fault.begin(), fault.end()));
+    for (const char* name : pluginNames) host.loadPlugin((pluginDir / (std::string(name) + ".so")).string());
 
     const bool ran = host.runScript(readWide(script));
     if (!saveDir.empty()) saveDrawings(host, saveDir);
+    vexa::sim::auditRunEnd(host);
     for (const auto& name : {L"VexaSetup", L"Vexa3D", L"VexaDim", L"VexaKito", L"VexaOrdo"}) host.unloadPlugin(name);
     writeUtf8(L"\n");
     const auto faults = host.audit().take();

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "win/oaidl.h"
 #include "win/winuser.h"
 
 class CWnd;
@@ -107,6 +108,10 @@ public:
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse, TIMERPROC procedure = nullptr);
     BOOL KillTimer(UINT_PTR id);
     int MessageBox(LPCWSTR text, LPCWSTR caption = nullptr, UINT type = MB_OK);
+
+    // Calls a member of the ActiveX control this window hosts (see AfxInvokeDispatch in
+    // win/afxdisp.h for the parameter strings); a window without a control does nothing.
+    void InvokeHelper(DISPID member, WORD flags, VARTYPE resultType, void* result, const BYTE* parameters, ...);
 
     // Dialog data exchange: TRUE reads the controls into the members (and validates), FALSE writes them.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);

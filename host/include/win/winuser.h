@@ -137,6 +137,11 @@ constexpr UINT WM_GETTEXTLENGTH = 0x000E;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_QUIT = 0x0012;
+// lParam points to the window rectangle being dragged (screen coordinates), which may be changed.
+constexpr UINT WM_SIZING = 0x0214;
+constexpr UINT WM_ENTERSIZEMOVE = 0x0231;
+constexpr UINT WM_EXITSIZEMOVE = 0x0232;
+constexpr WPARAM WMSZ_BOTTOMRIGHT = 8;
 constexpr UINT WM_ERASEBKGND = 0x0014;
 constexpr UINT WM_SHOWWINDOW = 0x0018;
 constexpr UINT WM_ACTIVATEAPP = 0x001C;

@@ -24,7 +24,8 @@ HWND CDialog::build(CWnd* parent, bool modeless) {
     const HINSTANCE module = m_hDialogResource != nullptr ? m_hDialogResource : AfxGetResourceHandle();
     const LPCWSTR name = templateName_.empty() ? MAKEINTRESOURCEW(templateId_) : templateName_.c_str();
     HWND owner = parent != nullptr ? parent->m_hWnd : nullptr;
-    if (owner == nullptr && !modeless) owner = system->defaultOwner();
+    // The framework gives a modeless dialog without parent the main window as its owner.
+    if (owner == nullptr) owner = modeless ? system->mainWindow() : system->defaultOwner();
     return system->createDialog(module, name, owner, nullptr, 0, [this, system](HWND window) {
         Attach(window);
         vexa::sim::win::Window* found = system->find(window);

@@ -4,22 +4,13 @@
 #include "db/database.h"
 #include "db/entity_objects.h"
 #include "db/object_access.h"
-#include "sim/host.h"
+#include "sim/fault_points.h"
 
 using vexa::sim::db::Database;
 
-namespace {
-
-bool failsNow(const wchar_t* service) {
-    vexa::sim::Host* host = vexa::sim::Host::current();
-    return host != nullptr && host->faults().failsNow(service);
-}
-
-}  // namespace
-
 Acad::ErrorStatus AcDbDatabase::getBlockTable(AcDbBlockTable*& table, AcDb::OpenMode mode) {
     table = nullptr;
-    if (failsNow(L"getBlockTable")) return Acad::eOutOfMemory;
+    if (vexa::sim::serviceFails(L"getBlockTable")) return Acad::eOutOfMemory;
     return acdbOpenObject(table, {this, Database::kBlockTableId}, mode);
 }
 
@@ -35,7 +26,7 @@ Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbObjectId& id, AcDbE
         return objectId().isNull() ? Acad::eInvalidInput : status;
     }
     if (entity == nullptr || !entity->objectId().isNull()) return Acad::eInvalidInput;
-    if (failsNow(L"appendAcDbEntity")) return Acad::eOutOfMemory;
+    if (vexa::sim::serviceFails(L"appendAcDbEntity")) return Acad::eOutOfMemory;
     auto* database = static_cast<Database*>(objectId().database());
     vexa::sim::db::Entity record;
     if (!vexa::sim::db::readGeometryOf(*entity, record.geometry)) return Acad::eInvalidInput;

@@ -8,6 +8,7 @@
 #include "db/database.h"
 #include "db/entity_objects.h"
 #include "db/object_access.h"
+#include "sim/fault_points.h"
 #include "sim/host.h"
 
 using vexa::sim::db::Database;
@@ -384,10 +385,7 @@ Acad::ErrorStatus acdbOpenObject(AcDbObject*& object, AcDbObjectId id, AcDb::Ope
     Database* database = simDatabase(id);
     if (id.isNull() || database == nullptr) return Acad::eNullObjectId;
     if (mode != AcDb::kForRead && mode != AcDb::kForWrite) return Acad::eInvalidInput;
-    // An armed refusal stands for an object another part of the host holds open.
-    if (vexa::sim::Host* host = vexa::sim::Host::current(); host && host->faults().failsNow(L"acdbOpenObject")) {
-        return Acad::eWasOpenForWrite;
-    }
+    if (vexa::sim::serviceFails(L"acdbOpenObject")) return Acad::eWasOpenForWrite;
     const Entity* entity = database->findEntity(id.asOldId());
     if (entity != nullptr && entity->erased && !openErased) return Acad::eWasErased;
     if (const Acad::ErrorStatus status = database->beginOpen(id.asOldId(), mode); status != Acad::eOk) return status;

@@ -1,5 +1,6 @@
 // The host's selection calls, acting on the current host's editor.
 #include "acad/acedsel.h"
+#include "sim/fault_points.h"
 #include "sim/host.h"
 
 using vexa::sim::Host;
@@ -21,6 +22,7 @@ const std::vector<vexa::sim::db::ObjectId>* membersOf(const ads_name set) {
 
 int acedSSGet(const ACHAR* mode, const void* pt1, const void* pt2, const resbuf* filter, ads_name ss) {
     Editor* e = editor();
+    if (vexa::sim::serviceFails(L"acedSSGet")) return RTERROR;
     return e != nullptr ? e->select(mode, pt1, pt2, filter, ss) : RTERROR;
 }
 

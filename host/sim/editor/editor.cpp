@@ -1,6 +1,7 @@
 #include "sim/editor/editor.h"
 
 #include "sim/host.h"
+#include "sim/user/window_acts.h"
 #include "win/keyboard_input.h"
 
 namespace vexa::sim::editor {
@@ -103,6 +104,16 @@ bool Editor::setCurrentViewport(int number) {
     return true;
 }
 
+void Editor::showLayout(bool layout) {
+    if (layout == viewports_.inLayout()) return;
+    if (layout) {
+        if (const Viewport* current = currentViewport()) modelViewport_ = current->number;
+    }
+    viewports_.showLayout(layout);
+    host_.sysvars().force(L"CVPORT", layout ? kPaperSpace : modelViewport_);
+    if (currentViewport() == nullptr) host_.sysvars().force(L"CVPORT", viewports_.all().front().number);
+}
+
 double Editor::pickReach() const {
     // PICKBOX pixels on each side of the cursor (3 at first).
     const auto value = host_.variable(L"PICKBOX");
@@ -123,6 +134,14 @@ POINT Editor::screenPoint(const ViewPosition& position) const {
 }
 
 EditorInput Editor::nextInput(std::wstring_view prompt) {
+    // A prompt is the host's own loop, also while a dialog waits hidden behind it.
+    win::WindowSystem& windows = host_.windows();
+    const bool outerLoop = windows.setHostLoop(true);
+    struct Restore {
+        win::WindowSystem& windows;
+        bool outer;
+        ~Restore() { windows.setHostLoop(outer); }
+    } restore{windows, outerLoop};
     for (;;) {
         if (!pending_.empty()) {
             const EditorInput input = pending_.front();
@@ -132,6 +151,10 @@ EditorInput Editor::nextInput(std::wstring_view prompt) {
         if (host_.windows().pumpOne()) continue;
         UserInput& user = host_.user();
         user.refill(UserInput::Waiting::Prompt);
+        if (user.nextServesAnywhere()) {
+            win::performAnywhere(host_.windows(), user.takeDialogAct());
+            continue;
+        }
         if (user.empty() || user.nextIsDialogAct()) {
             const std::wstring next = user.empty() ? L"no act" : L"the dialog act \"" + user.describeNext() + L"\"";
             host_.audit().record(L"a selection prompt found " + next + L" next: " + std::wstring(prompt));
@@ -147,7 +170,15 @@ void Editor::perform(const PromptAnswer& act) {
     case PromptAnswer::Kind::Text: typeText(act.text); break;
     case PromptAnswer::Kind::Enter: input.pressKey(VK_RETURN); break;
     case PromptAnswer::Kind::Escape: input.pressKey(VK_ESCAPE); break;
-    case PromptAnswer::Kind::Pick: input.click(MouseButton::Left, screenPoint(act.position)); break;
+    case PromptAnswer::Kind::Pick:
+        // Shift and Ctrl are held through the click; the host takes it before they come up.
+        if (act.shift) input.keyDown(VK_SHIFT);
+        if (act.control) input.keyDown(VK_CONTROL);
+        input.click(act.middle ? MouseButton::Middle : MouseButton::Left, screenPoint(act.position));
+        host_.windows().pumpAll();
+        if (act.control) input.keyUp(VK_CONTROL);
+        if (act.shift) input.keyUp(VK_SHIFT);
+        break;
     case PromptAnswer::Kind::RightClick: {
         const Viewport* current = currentViewport();
         const RECT& at = (current != nullptr ? *current : viewports_.all().front()).pixels;
@@ -164,6 +195,7 @@ void Editor::perform(const PromptAnswer& act) {
         break;
     case PromptAnswer::Kind::Move:
     case PromptAnswer::Kind::Graphics: host_.cursor().perform(act); break;
+    case PromptAnswer::Kind::Window: performWindowAct(host_, act); break;
     }
 }
 

@@ -58,6 +58,9 @@ public:
     // The viewport CVPORT names; null when it names none of the tiled ones.
     const Viewport* currentViewport() const;
     bool setCurrentViewport(int number);
+    // Shows model space (TILEMODE 1) or the layout (TILEMODE 0): the layout opens in paper space
+    // (CVPORT 1), model space in the tiled viewport that was current there.
+    void showLayout(bool layout);
 
     AcedSSCallbackFn keywordCallback = nullptr;
     AcedSSCallbackFn otherCallback = nullptr;
@@ -91,6 +94,7 @@ private:
     CView view_;
     WNDPROC frameDefault_ = nullptr;
     Viewports viewports_;
+    int modelViewport_ = 2;
     SelectionSets sets_;
     std::vector<db::ObjectId> previous_;
     std::deque<EditorInput> pending_;

@@ -163,6 +163,13 @@ std::optional<int> SelectionPrompt::enter() {
 }
 
 std::optional<int> SelectionPrompt::word(const std::wstring& text) {
+    // A transparent command runs inside the prompt, which then asks again.
+    if (text.size() > 1 && text.front() == L'\'') {
+        editor_.host().commandLine().print(L"\n");
+        editor_.host().runCommand(std::wstring_view(text).substr(1));
+        ask(prompt_);
+        return std::nullopt;
+    }
     if (const std::optional<db::Point2> typed = typedPoint(text)) return point(*typed);
     const std::wstring upper = upperCase(text);
     const bool gatheringPoints = gathering_ == Gathering::Fence || gathering_ == Gathering::WPolygon || gathering_ == Gathering::CPolygon;

@@ -8,6 +8,23 @@ namespace vexa::sim::editor {
 namespace {
 
 constexpr int kFirstNumber = 2;
+// An A3 sheet in millimetres, with a 10 mm margin for drawing.
+constexpr double kSheetWidth = 420.0;
+constexpr double kSheetHeight = 297.0;
+constexpr double kSheetMargin = 10.0;
+
+// Side-by-side strips of a rectangle, numbered from kFirstNumber, each a copy of `shown`.
+std::vector<Viewport> strips(const Viewport& shown, RECT area, int count) {
+    std::vector<Viewport> out;
+    const LONG width = area.right - area.left;
+    for (int i = 0; i < count; ++i) {
+        Viewport viewport = shown;
+        viewport.number = kFirstNumber + i;
+        viewport.pixels = {area.left + width * i / count, area.top, area.left + width * (i + 1) / count, area.bottom};
+        out.push_back(viewport);
+    }
+    return out;
+}
 
 double middle(LONG low, LONG high) { return (static_cast<double>(low) + static_cast<double>(high)) / 2.0; }
 
@@ -33,44 +50,53 @@ Viewports::Viewports(RECT client) : client_(client) {
     first.pixels = client;
     // World origin near the lower left corner, ten pixels a unit.
     first.center = {(client.right - client.left) / 20.0, (client.bottom - client.top) / 20.0};
-    viewports_.push_back(first);
+    tiled_.push_back(first);
+    // The sheet fills the view with a border around it.
+    Viewport sheet;
+    sheet.number = kPaperSpace;
+    sheet.pixels = client;
+    sheet.center = {kSheetWidth / 2.0, kSheetHeight / 2.0};
+    sheet.pixelsPerUnit = std::min((client.right - client.left) / (kSheetWidth * 1.05),
+                                   (client.bottom - client.top) / (kSheetHeight * 1.05));
+    layout_.push_back(sheet);
 }
 
 const Viewport* Viewports::find(int number) const {
-    auto it = std::find_if(viewports_.begin(), viewports_.end(), [&](const Viewport& v) { return v.number == number; });
-    return it == viewports_.end() ? nullptr : &*it;
+    const std::vector<Viewport>& shown = all();
+    auto it = std::find_if(shown.begin(), shown.end(), [&](const Viewport& v) { return v.number == number; });
+    return it == shown.end() ? nullptr : &*it;
 }
 
 const Viewport* Viewports::at(POINT pixel) const {
-    auto it = std::find_if(viewports_.begin(), viewports_.end(), [&](const Viewport& v) { return v.contains(pixel); });
-    return it == viewports_.end() ? nullptr : &*it;
+    const std::vector<Viewport>& shown = all();
+    auto it = std::find_if(shown.rbegin(), shown.rend(), [&](const Viewport& v) { return v.contains(pixel); });
+    return it == shown.rend() ? nullptr : &*it;
 }
 
-void Viewports::tile(int count) {
-    count = std::clamp(count, 1, 4);
-    const Viewport shown = viewports_.front();
-    viewports_.clear();
-    const LONG width = client_.right - client_.left;
-    for (int i = 0; i < count; ++i) {
-        Viewport viewport = shown;
-        viewport.number = kFirstNumber + i;
-        viewport.pixels = {client_.left + width * i / count, client_.top, client_.left + width * (i + 1) / count,
-                           client_.bottom};
-        viewports_.push_back(viewport);
-    }
+void Viewports::tile(int count) { tiled_ = strips(tiled_.front(), client_, std::clamp(count, 1, 4)); }
+
+void Viewports::makeFloating(int count) {
+    const Viewport& sheet = layout_.front();
+    const POINT low = sheet.toPixel({kSheetMargin, kSheetMargin});
+    const POINT high = sheet.toPixel({kSheetWidth - kSheetMargin, kSheetHeight - kSheetMargin});
+    std::vector<Viewport> floating = strips(tiled_.front(), {low.x, high.y, high.x, low.y}, std::clamp(count, 1, 4));
+    layout_.resize(1);
+    layout_.insert(layout_.end(), floating.begin(), floating.end());
 }
 
 bool Viewports::setView(int number, db::Point2 center, double pixelsPerUnit) {
-    auto it = std::find_if(viewports_.begin(), viewports_.end(), [&](const Viewport& v) { return v.number == number; });
-    if (it == viewports_.end() || !(pixelsPerUnit > 0.0)) return false;
+    std::vector<Viewport>& shown = inLayout_ ? layout_ : tiled_;
+    auto it = std::find_if(shown.begin(), shown.end(), [&](const Viewport& v) { return v.number == number; });
+    if (it == shown.end() || !(pixelsPerUnit > 0.0) || !std::isfinite(pixelsPerUnit)) return false;
     it->center = center;
     it->pixelsPerUnit = pixelsPerUnit;
     return true;
 }
 
 int Viewports::next(int number) const {
-    auto it = std::find_if(viewports_.begin(), viewports_.end(), [&](const Viewport& v) { return v.number == number; });
-    if (it == viewports_.end() || ++it == viewports_.end()) return viewports_.front().number;
+    const std::vector<Viewport>& shown = all();
+    auto it = std::find_if(shown.begin(), shown.end(), [&](const Viewport& v) { return v.number == number; });
+    if (it == shown.end() || ++it == shown.end()) return shown.front().number;
     return it->number;
 }
 

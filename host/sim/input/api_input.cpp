@@ -1,5 +1,6 @@
 // The hook, keyboard, process and message-filter calls, reaching the current host's input.
 #include "acad/acedwinmsg.h"
+#include "sim/fault_points.h"
 #include "sim/host.h"
 #include "win/hooks.h"
 #include "win/keyboard_input.h"
@@ -23,6 +24,7 @@ const vexa::sim::PluginModule* caller() {
 
 HHOOK SetWindowsHookExW(int hookType, HOOKPROC procedure, HINSTANCE module, DWORD threadId) {
     Input* in = input();
+    if (vexa::sim::serviceFails(L"SetWindowsHookExW")) return nullptr;
     return in != nullptr ? in->hooks().install(hookType, procedure, module, threadId, caller()) : nullptr;
 }
 
@@ -65,6 +67,7 @@ SHORT GetKeyState(int virtualKey) {
 
 BOOL acedRegisterFilterWinMsg(AcedFilterWinMsgFn filter) {
     Input* in = input();
+    if (vexa::sim::serviceFails(L"acedRegisterFilterWinMsg")) return FALSE;
     return in != nullptr && in->filters().addFilter(filter, caller()) ? TRUE : FALSE;
 }
 
@@ -75,6 +78,7 @@ BOOL acedRemoveFilterWinMsg(AcedFilterWinMsgFn filter) {
 
 BOOL acedRegisterWatchWinMsg(AcedWatchWinMsgFn watcher) {
     Input* in = input();
+    if (vexa::sim::serviceFails(L"acedRegisterWatchWinMsg")) return FALSE;
     return in != nullptr && in->filters().addWatcher(watcher, caller()) ? TRUE : FALSE;
 }
 

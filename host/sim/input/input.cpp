@@ -69,7 +69,9 @@ void Input::pressKey(int virtualKey) {
     keyUp(virtualKey);
 }
 
-void Input::keyEvent(int virtualKey, bool up, bool injected) {
+void Input::keyInto(HWND target, int virtualKey, bool up, LPARAM packet) { keyEvent(virtualKey, up, false, target, packet); }
+
+void Input::keyEvent(int virtualKey, bool up, bool injected, HWND target, LPARAM packet) {
     if (virtualKey <= 0 || virtualKey > 255) return;
     const auto key = static_cast<WPARAM>(virtualKey);
     // With ALT held (or ALT itself) keys come as system keys.
@@ -82,8 +84,8 @@ void Input::keyEvent(int virtualKey, bool up, bool injected) {
     const bool wasDown = windows_.keyDown(key);
     windows_.setKey(key, !up);
     // Repeat count 1, bit 30 the previous state, bit 31 set for a release.
-    const auto lParam = static_cast<LPARAM>(1u | (wasDown ? 1u << 30 : 0u) | (up ? 1u << 31 : 0u));
-    deliver(keyboardTarget(), message, key, lParam);
+    const auto lParam = static_cast<LPARAM>(1u | (wasDown ? 1u << 30 : 0u) | (up ? 1u << 31 : 0u)) | packet;
+    deliver(target != nullptr ? target : keyboardTarget(), message, key, lParam);
 }
 
 HWND Input::keyboardTarget() const {
@@ -110,6 +112,14 @@ void Input::mouseButton(MouseButton button, bool down, POINT screen) {
 void Input::click(MouseButton button, POINT screen) {
     mouseButton(button, true, screen);
     mouseButton(button, false, screen);
+}
+
+void Input::moveMouse(POINT screen) {
+    windows_.setCursor(screen);
+    HWND target = windowUnder(windows_, windows_.active() != nullptr ? windows_.active() : windows_.mainWindow(), screen);
+    const POINT origin = target != nullptr ? windows_.clientOrigin(target) : POINT{0, 0};
+    deliver(target, WM_MOUSEMOVE, mouseFlags(windows_),
+            MAKELPARAM(static_cast<WORD>(screen.x - origin.x), static_cast<WORD>(screen.y - origin.y)));
 }
 
 void Input::deliver(HWND target, UINT message, WPARAM wParam, LPARAM lParam) {

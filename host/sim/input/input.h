@@ -44,6 +44,11 @@ public:
     void pressKey(int virtualKey);
     void mouseButton(MouseButton button, bool down, POINT screen);
     void click(MouseButton button, POINT screen);
+    // The pointer moves to a screen position: WM_MOUSEMOVE to the window under it.
+    void moveMouse(POINT screen);
+    // A key typed into a window of the host (a dialog's control), on the same path as every key;
+    // packet carries the character of a VK_PACKET key in the lParam's high half.
+    void keyInto(HWND target, int virtualKey, bool up, LPARAM packet = 0);
     // Makes the window of another program (opened on first use) the active one.
     HWND activateOtherProgram(const std::wstring& program);
 
@@ -54,7 +59,7 @@ public:
     void releaseLeftovers(const PluginModule& module, AuditLog& audit);
 
 private:
-    void keyEvent(int virtualKey, bool up, bool injected);
+    void keyEvent(int virtualKey, bool up, bool injected, HWND target = nullptr, LPARAM packet = 0);
     HWND keyboardTarget() const;
     void deliver(HWND target, UINT message, WPARAM wParam, LPARAM lParam);
     bool threadTakes(const MSG& message);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "sim/win/user32/window_system.h"
+
 namespace vexa::sim {
 
 namespace {
@@ -29,6 +31,10 @@ HWND OtherPrograms::window(const std::wstring& program) {
     HWND created = CreateWindowExW(0, otherProgramClass, program.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640,
                                    480, nullptr, nullptr, nullptr, nullptr);
     if (created == nullptr) return nullptr;
+    // Another program's window is not one a plug-in's call left open.
+    win::Window* made = win::current()->find(created);
+    made->mayOutliveCall = true;
+    made->creator = nullptr;
     const DWORD number = ++programsOpened_;
     programs_.push_back({program, created, {hostProcessId + 0x100 * number, hostProcessId + 0x100 * number + 4}});
     return created;

@@ -39,7 +39,12 @@ void Cursor::moveToPixel(POINT pixel) {
 void Cursor::perform(const PromptAnswer& act) {
     if (act.kind == PromptAnswer::Kind::Graphics) {
         host_.commandLine().print(L"\n" + (log_.empty() ? std::wstring(L"no cursor move yet\n") : GraphicsLog::describe(log_.last())));
-    } else if (act.position.pixel) {
+        return;
+    }
+    // The move passes the host's loop first, where its watchers see WM_MOUSEMOVE.
+    host_.input().moveMouse(host_.editor().screenPoint(act.position));
+    host_.input().runHostLoop();
+    if (act.position.pixel) {
         moveToPixel({static_cast<LONG>(act.position.x), static_cast<LONG>(act.position.y)});
     } else {
         moveTo({act.position.x, act.position.y, 0.0});

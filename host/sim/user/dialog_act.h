@@ -44,7 +44,7 @@ private:
 struct DialogAct {
     enum class Kind {
         Click, DoubleClick, Keys, ReplaceText, Select, SelectIndex, DropDown, Drag, Scroll, Check, Uncheck,
-        Focus, Close, Answer, Wait, Inspect, Show, SelectTab, EditLabel, Enter, Escape, ChooseFolder, CancelFolder,
+        Focus, Close, Answer, Wait, Inspect, Show, SelectTab, EditLabel, Enter, Escape, ChooseFolder, CancelFolder, Status,
     };
     Kind kind = Kind::Click;
     std::wstring target;  // control id as digits, or a caption
@@ -97,6 +97,17 @@ struct DialogAct {
     }
     // Prints the dialog's state on the command line.
     static DialogAct show() { return make(Kind::Show); }
+    // Prints the state of the windows with that title (or a text of that caption): a modeless
+    // window, whether or not a dialog is up.
+    static DialogAct showWindow(std::wstring title) { return make(Kind::Show, std::move(title)); }
+    // Prints the host's status bar.
+    static DialogAct status() { return make(Kind::Status); }
+    // Clicks the close box of the windows with that title (or a text of that caption).
+    static DialogAct closeWindow(std::wstring title) { return make(Kind::Close, std::move(title)); }
+    // Acts on windows by title, the status bar and waiting serve at a prompt as well as in a dialog.
+    bool anywhere() const {
+        return kind == Kind::Status || kind == Kind::Wait || ((kind == Kind::Show || kind == Kind::Close) && !target.empty());
+    }
 
     std::wstring describe() const;
 
@@ -122,5 +133,7 @@ std::optional<DialogAct> parseDialogAct(std::wstring_view verb, std::wstring_vie
 
 // Performs an act on a dialog; a control that does not exist is an audit fault.
 void performAct(WindowSystem& system, HWND dialog, const DialogAct& act);
+// Performs an act that serves anywhere (anywhere() is true), wherever the user is.
+void performAnywhere(WindowSystem& system, const DialogAct& act);
 
 }  // namespace vexa::sim::win

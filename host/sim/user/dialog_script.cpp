@@ -110,16 +110,16 @@ std::optional<DialogAct> parseDialogAct(std::wstring_view verb, std::wstring_vie
         if (verb == L"label-esc") act.positions = {1};
         return act;
     }
-    if (verb == L"close") return DialogAct::close();
+    if (verb == L"close") return rest.empty() ? DialogAct::close() : DialogAct::closeWindow(std::wstring(rest));
     if (verb == L"answer") {
         need(!rest.empty(), "answer ID|CAPTION");
         return DialogAct::make(Kind::Answer, std::wstring(rest));
     }
-    if (verb == L"wait") {
-        need(!rest.empty(), "wait MILLISECONDS");
-        return DialogAct::wait(number(std::wstring(rest), "the time"));
+    if (verb == L"show") return rest.empty() ? DialogAct::show() : DialogAct::showWindow(std::wstring(rest));
+    if (verb == L"status") {
+        need(rest.empty(), "status");
+        return DialogAct::status();
     }
-    if (verb == L"show") return DialogAct::show();
     if (verb == L"folder") {
         need(!rest.empty(), "folder PATH");
         return DialogAct::chooseFolder(std::wstring(rest));

@@ -2,6 +2,7 @@
 #include <cwctype>
 
 #include "sim/host.h"
+#include "sim/user/dialog_layout.h"
 #include "sim/win/user32/controls.h"
 #include "sim/win/user32/sim_messages.h"
 #include "win/commctrl.h"
@@ -15,6 +16,7 @@ std::wstring UserInput::describeNext() const {
     switch (answer.kind) {
         case PromptAnswer::Kind::Enter: return L"enter";
         case PromptAnswer::Kind::Escape: return L"esc";
+        case PromptAnswer::Kind::Window: return answer.text;
         default: return L"type " + answer.text;
     }
 }
@@ -60,13 +62,13 @@ std::wstring className(const WindowSystem& system, HWND control) {
     return window ? foldCase(window->className) : std::wstring{};
 }
 
-// One keystroke as the keyboard delivers it: key down, the character, key up, through the queue.
+// One keystroke as the keyboard delivers it: key down, the character, key up, each through the
+// low-level hooks into the queue and taken by the dialog's loop, as every key of the user is.
 void pressKey(WindowSystem& system, HWND target, WPARAM key, wchar_t character) {
     const bool shift = character >= L'A' && character <= L'Z';
-    auto deliver = [&](WPARAM vk, bool down, LPARAM extra) {
-        system.setKey(vk, down);
-        const LPARAM flags = down ? 1 : static_cast<LPARAM>(0xC0000001u);
-        system.post(target, down ? WM_KEYDOWN : WM_KEYUP, vk, flags | extra);
+    Input& input = system.host().input();
+    auto deliver = [&](WPARAM vk, bool down, LPARAM packet) {
+        input.keyInto(target, static_cast<int>(vk), !down, packet);
         system.pumpAll();
     };
     if (shift) deliver(VK_SHIFT, true, 0);
@@ -174,11 +176,12 @@ std::wstring DialogAct::describe() const {
         case Kind::Check: return with(L"check");
         case Kind::Uncheck: return with(L"uncheck");
         case Kind::Focus: return with(L"focus");
-        case Kind::Close: return L"close";
+        case Kind::Close: return with(L"close");
         case Kind::Answer: return with(L"answer");
         case Kind::Wait: return L"wait " + std::to_wstring(number);
         case Kind::Inspect: return L"inspect";
-        case Kind::Show: return L"show";
+        case Kind::Show: return with(L"show");
+        case Kind::Status: return L"status";
         case Kind::SelectTab: return with(L"tab") + L" " + std::to_wstring(number);
         case Kind::EditLabel: return L"label " + target + L" " + std::to_wstring(number) + L" " + text;
         case Kind::Enter: return L"enter";
@@ -203,9 +206,16 @@ void performAct(WindowSystem& system, HWND dialog, const DialogAct& act) {
     switch (act.kind) {
         case Kind::Enter: pressKey(system, keyTarget(), VK_RETURN, 0); return;
         case Kind::Escape: pressKey(system, keyTarget(), VK_ESCAPE, 0); return;
-        case Kind::Close: system.send(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); return;
+        case Kind::Close:
+            if (act.anywhere()) performAnywhere(system, act);
+            else system.send(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+            return;
         case Kind::Wait: system.wait(static_cast<DWORD>(std::max(0, act.number))); return;
-        case Kind::Show: host.commandLine().print(view.dump() + L"\n"); return;
+        case Kind::Show:
+            if (act.anywhere()) performAnywhere(system, act);
+            else host.commandLine().print(view.dump() + L"\n");
+            return;
+        case Kind::Status: performAnywhere(system, act); return;
         case Kind::Inspect: {
             DialogView copy = view;
             if (act.inspect) act.inspect(copy);
@@ -349,11 +359,14 @@ HWND DialogView::control(std::wstring_view target) const {
         }
         return hidden;
     }
-    // By caption: visible controls first, the text without its mnemonic, case ignored.
+    // By caption: buttons (check boxes and radios among them) and statics, visible ones first,
+    // the text without its mnemonic, case ignored. An edit's text is not a caption.
     const std::wstring wanted = foldCase(withoutMnemonic(target));
     for (int pass = 0; pass < 2; ++pass) {
         for (HWND child : all) {
             if (pass == 0 && !system_.visible(child)) continue;
+            const std::wstring cls = className(system_, child);
+            if (cls != L"BUTTON" && cls != L"STATIC") continue;
             if (foldCase(withoutMnemonic(system_.find(child)->text)) == wanted) return child;
         }
     }
@@ -392,7 +405,7 @@ std::wstring DialogView::dump() const {
     if (dialog == nullptr) return L"(no dialog)";
     std::wstring out = (dialog->isMessageBox ? L"message box \"" : L"dialog \"") + escaped(dialog->text) + L"\"";
     const RECT client = system_.clientRect(dialog_);
-    out += L" " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom);
+    out += L" " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom) + dialogFont(system_, *dialog);
     std::function<void(HWND, int)> walk = [&](HWND parent, int depth) {
         for (HWND child : system_.find(parent)->children) {
             const Window* window = system_.find(child);
@@ -406,6 +419,7 @@ std::wstring DialogView::dump() const {
             if (!window->enabledFlag()) state = L"disabled" + (state.empty() ? L"" : L" " + state);
             if (system_.focus() == child) state = L"focus" + (state.empty() ? L"" : L" " + state);
             if (!state.empty()) line += L" [" + state + L"]";
+            line += controlLayout(system_, *window);
             if (window->control) {
                 const auto entries = window->control->items();
                 if (!entries.empty()) {
@@ -416,6 +430,11 @@ std::wstring DialogView::dump() const {
                 }
             }
             out += L"\n" + line;
+            if (window->control) {
+                for (const std::wstring& detail : window->control->details()) {
+                    out += L"\n" + std::wstring(static_cast<std::size_t>(depth) * 2 + 4, L' ') + detail;
+                }
+            }
             if (!window->children.empty()) walk(child, depth + 1);
         }
     };

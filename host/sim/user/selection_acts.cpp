@@ -73,9 +73,21 @@ std::vector<PromptAnswer> pointListActs(const std::wstring& option, const std::v
 
 std::optional<std::vector<PromptAnswer>> parseSelectionAct(const std::wstring& verb, const std::wstring& rest) {
     const std::vector<std::wstring> words = wordsOf(rest);
-    if (verb == L"pick") {
-        if (words.size() != 1 && !(words.size() == 3 && words[1] == L"in")) throw std::invalid_argument("expected pick X,Y [in N]");
-        return std::vector{pickAt(pointOf(words[0]), words.size() == 3 ? viewportNumber(words[2]) : 0)};
+    if (verb == L"pick" || verb == L"middle-click") {
+        std::vector<std::wstring> place = words;
+        PromptAnswer act = PromptAnswer::pick({});
+        act.middle = verb == L"middle-click";
+        // Modifiers come last: "pick 10,20 in 3 shift ctrl".
+        while (!place.empty() && (place.back() == L"shift" || place.back() == L"ctrl")) {
+            (place.back() == L"shift" ? act.shift : act.control) = true;
+            place.pop_back();
+        }
+        if (place.size() != 1 && !(place.size() == 3 && place[1] == L"in")) {
+            throw std::invalid_argument("expected " + std::string(act.middle ? "middle-click" : "pick") + " X,Y [in N] [shift] [ctrl]");
+        }
+        const db::Point2 at = pointOf(place[0]);
+        act.position = {false, at.x, at.y, place.size() == 3 ? viewportNumber(place[2]) : 0};
+        return std::vector{act};
     }
     if (verb == L"pick-pixel") {
         if (words.size() != 1) throw std::invalid_argument("expected pick-pixel PX,PY");

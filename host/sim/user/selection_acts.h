@@ -17,7 +17,7 @@ std::vector<PromptAnswer> windowActs(db::Point2 first, db::Point2 second, bool c
 // "F", "WP" or "CP" with its points, ended by Enter.
 std::vector<PromptAnswer> pointListActs(const std::wstring& option, const std::vector<db::Point2>& points);
 
-// User-file acts: "pick X,Y [in N]", "pick-pixel PX,PY" (a client pixel of the drawing
+// User-file acts: "pick X,Y [in N] [shift] [ctrl]", "middle-click X,Y [in N]", "pick-pixel PX,PY" (a client pixel of the drawing
 // view), "right-click", "key [ctrl+]KEY" (a letter, a digit or F1 to F12), "window X,Y X,Y",
 // "crossing X,Y X,Y", "fence X,Y X,Y …", "wpolygon X,Y …", "cpolygon X,Y …". Nothing for
 // another verb; std::invalid_argument for a known verb with bad words.

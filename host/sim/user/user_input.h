@@ -11,6 +11,8 @@
 
 namespace vexa::sim {
 
+class Host;
+
 // Where the user clicks in the drawing view: a world point shown in a viewport, or a client pixel
 // of the view. Viewport 0 is the current one.
 struct ViewPosition {
@@ -25,12 +27,18 @@ struct PromptAnswer {
     // and ESC at a selection prompt are typed as keys too.
     // Move and Graphics are the cursor's: a move over the drawing (the monitors see it), and
     // printing what the monitors showed at the last move.
-    enum class Kind { Text, Enter, Escape, Pick, RightClick, Key, Move, Graphics };
+    // Window acts (sim/user/window_acts.h) happen whenever the host next looks for input, at a
+    // prompt, in a dialog or in a function that reads the message queue; text is their line.
+    enum class Kind { Text, Enter, Escape, Pick, RightClick, Key, Move, Graphics, Window };
     Kind kind;
     std::wstring text;
     ViewPosition position{};
     int virtualKey = 0;
     bool control = false;
+    // A pick with Shift held, or with the middle button instead of the left.
+    bool shift = false;
+    bool middle = false;
+    std::function<void(Host&)> windowAct{};
 
     static PromptAnswer typed(std::wstring text) { return {Kind::Text, std::move(text)}; }
     static PromptAnswer enter() { return {Kind::Enter, {}}; }
@@ -40,6 +48,11 @@ struct PromptAnswer {
     static PromptAnswer key(int virtualKey, bool control = false) { return {Kind::Key, {}, {}, virtualKey, control}; }
     static PromptAnswer move(ViewPosition position) { return {Kind::Move, {}, position}; }
     static PromptAnswer graphics() { return {Kind::Graphics, {}}; }
+    static PromptAnswer window(std::wstring line, std::function<void(Host&)> act) {
+        PromptAnswer answer{Kind::Window, std::move(line)};
+        answer.windowAct = std::move(act);
+        return answer;
+    }
 };
 
 class UserInput {
@@ -65,6 +78,8 @@ public:
     bool nextIsPromptAnswer() const { return !answers_.empty() && std::holds_alternative<PromptAnswer>(answers_.front()); }
     const PromptAnswer& nextPromptAnswer() const { return std::get<PromptAnswer>(answers_.front()); }
     const DialogAct& nextDialogAct() const { return std::get<DialogAct>(answers_.front()); }
+    // Whether the next act serves at a prompt too (`show TITLE`, `close TITLE`, `status`, `wait`).
+    bool nextServesAnywhere() const { return nextIsDialogAct() && std::get<DialogAct>(answers_.front()).anywhere(); }
     // The next act as a user file would name it, for audit messages.
     std::wstring describeNext() const;
     // Precondition: the next act is a prompt answer.

@@ -84,6 +84,28 @@ TEST_F(LayerDialogs, PurgeOfTheMainLayerSelectsZeroAndDeletesExactlyTheNamedEntr
     EXPECT_EQ(eval(L"(Vexa-dxOrdoMan '(0 (4 \"A\" \"A-01\" \"B\" \"0\")) '(1 \"A\"))"), L"\"0\"");
 }
 
+TEST_F(LayerDialogs, PurgeOfTheMainLayerInAnotherLetterCaseSelectsZero) {
+    eval(L"(setq *purge-answer* '(\"l001\"))");
+    act(DialogAct::click(IDC_MAN_PURGE));
+    look([](DialogView& dialog) {
+        EXPECT_EQ(dialog.items(IDC_MAN_LIST), (std::vector<std::wstring>{L"0", L"L002"}));
+        EXPECT_EQ(dialog.selectedText(IDC_MAN_LIST), L"0");
+    });
+    act(DialogAct::click(IDOK));
+    EXPECT_EQ(eval(L"(Vexa-dxOrdoMan '(0 (3 \"L001\" \"L002\" \"0\")) '(1 \"L001\"))"), L"\"0\"");
+}
+
+TEST_F(LayerDialogs, ARefusedCallIntoTheProductIsReportedAndTheManagerStaysOpen) {
+    host.faults().arm(L"acedInvoke");
+    act(DialogAct::click(IDC_MAN_NEW));
+    look([](DialogView& dialog) { EXPECT_EQ(dialog.title(), L"Layer Manager"); });
+    act(DialogAct::click(IDOK));
+    host.commandLine().takeNew();
+    EXPECT_EQ(eval(threeLayers), L"\"B\"");
+    EXPECT_NE(host.commandLine().takeNew().find(L"acedInvoke() failed."), std::wstring::npos);
+    EXPECT_EQ(calls(), L"nil");
+}
+
 TEST_F(LayerDialogs, NewSendsTheRowsAndTheManagerSelectsTheLayerMade) {
     eval(LR"((setq *new-answer* '((1 "L002" 1 (195 0 0 1) "CONTINUOUS")
                                  (2 "^HID" 1 (195 0 0 2) "HIDDEN")

@@ -62,6 +62,17 @@ TEST_F(LayerTooltipTest, ObjectsThatCannotBeOpenedArePassedOver) {
     record->close();
 }
 
+TEST_F(LayerTooltipTest, AnObjectTheHostRefusesToOpenIsPassedOver) {
+    crossing(L"A");
+    crossing(L"B");
+    host.faults().arm(L"acdbOpenObject");
+    EXPECT_EQ(tooltipAtOrigin(), L"Layer: B");
+    // The refusal of a layer record's open drops that layer's name.
+    host.faults().arm(L"acdbOpenObject", 3);
+    EXPECT_EQ(tooltipAtOrigin(), L"2 layers: B");
+    EXPECT_TRUE(host.faults().pending().empty());
+}
+
 TEST_F(LayerTooltipTest, IsAddedToTheHostsTooltipWithForcedPicking) {
     crossing(L"A");
     const sim::monitors::CursorFrame& frame = moveTo(0.0, 0.0);

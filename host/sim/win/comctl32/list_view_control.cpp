@@ -271,10 +271,6 @@ public:
     std::wstring state(const Window&) const override {
         std::wstring out = L"sel " + std::to_wstring(selection());
         if (editing_ >= 0) out += L" editing " + std::to_wstring(editing_);
-        if (!columns_.empty()) {
-            out += L" columns";
-            for (const Column& column : columns_) out += L" \"" + column.text + L"\"";
-        }
         return out;
     }
     std::vector<std::wstring> items() const override {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "sim/fault_points.h"
 #include "sim/host.h"
 #include "win/winbase.h"
 
@@ -76,7 +77,7 @@ HANDLE CreateFileW(LPCWSTR path, DWORD access, DWORD, LPSECURITY_ATTRIBUTES, DWO
         SetLastError(file ? ERROR_INVALID_PARAMETER : ERROR_PATH_NOT_FOUND);
         return INVALID_HANDLE_VALUE;
     }
-    if (host->faults().failsNow(L"CreateFileW")) {
+    if (vexa::sim::serviceFails(L"CreateFileW")) {
         SetLastError(ERROR_ACCESS_DENIED);
         return INVALID_HANDLE_VALUE;
     }

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "sim/win/ole32/activex_host.h"
 #include "sim/win/user32/controls.h"
 
 namespace vexa::sim::win {
@@ -25,7 +26,7 @@ int compareFolded(std::wstring_view a, std::wstring_view b) {
 bool isControlClass(std::wstring_view name) {
     return name == L"BUTTON" || name == L"EDIT" || name == L"STATIC" || name == L"LISTBOX" || name == L"COMBOBOX" ||
            name == L"MSCTLS_TRACKBAR32" || name == L"MSCTLS_PROGRESS32" || name == L"SYSLISTVIEW32" ||
-           name == L"SYSTABCONTROL32";
+           name == L"SYSTABCONTROL32" || isActiveXClass(name);
 }
 
 std::unique_ptr<Control> makeControl(std::wstring_view name) {
@@ -38,7 +39,7 @@ std::unique_ptr<Control> makeControl(std::wstring_view name) {
     if (name == L"MSCTLS_PROGRESS32") return makeProgress();
     if (name == L"SYSLISTVIEW32") return makeListView();
     if (name == L"SYSTABCONTROL32") return makeTabControl();
-    return nullptr;
+    return makeActiveXControl(name);
 }
 
 LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

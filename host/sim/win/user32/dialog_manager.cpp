@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "sim/host.h"
+#include "sim/user/window_acts.h"
 #include "sim/win/user32/controls.h"
 
 namespace vexa::sim::win {
@@ -134,6 +135,7 @@ INT_PTR WindowSystem::runModal(HWND dialog) {
     const bool disableOwner = owner != nullptr && enabled(owner);
     if (disableOwner) enable(owner, false);
     modal_.push_back(dialog);
+    const bool outerLoop = setHostLoop(false);
     if (!window->dialogEnded) {
         show(dialog, SW_SHOWNORMAL);
         // The focus goes where the dialog manager put it at initialisation (or stays where the
@@ -153,7 +155,7 @@ INT_PTR WindowSystem::runModal(HWND dialog) {
     }
     while (exists(dialog) && !find(dialog)->dialogEnded && !quitPosted_) {
         if (pumpOne()) continue;
-        if (!exists(dialog) || find(dialog)->dialogEnded) break;
+        if (!exists(dialog) || find(dialog)->dialogEnded || quitPosted_) break;
         // Nothing waits: the scripted user acts.
         UserInput& user = host_.user();
         const std::wstring what = describe(dialog);
@@ -163,7 +165,9 @@ INT_PTR WindowSystem::runModal(HWND dialog) {
             endDialog(dialog, IDCANCEL);
         } else if (user.nextIsPromptAnswer()) {
             const PromptAnswer& answer = user.nextPromptAnswer();
-            if (answer.kind == PromptAnswer::Kind::Enter) {
+            if (answer.kind == PromptAnswer::Kind::Window) {
+                performWindowAct(host_, user.take());
+            } else if (answer.kind == PromptAnswer::Kind::Enter) {
                 user.take();
                 performAct(*this, dialog, DialogAct::enter());
             } else if (answer.kind == PromptAnswer::Kind::Escape) {
@@ -178,6 +182,7 @@ INT_PTR WindowSystem::runModal(HWND dialog) {
             performAct(*this, dialog, user.takeDialogAct());
         }
     }
+    setHostLoop(outerLoop);
     std::erase(modal_, dialog);
     const INT_PTR result = exists(dialog) ? find(dialog)->dialogResult : -1;
     if (disableOwner && exists(owner)) enable(owner, true);

@@ -4,6 +4,8 @@
 #include <cwctype>
 
 #include "sim/host.h"
+#include "sim/win/ole32/activex_host.h"
+#include "sim/user/window_acts.h"
 #include "sim/win/user32/controls.h"
 
 namespace vexa::sim::win {
@@ -84,6 +86,9 @@ WindowSystem::WindowSystem(Host& host)
     for (const wchar_t* name : {L"Button", L"Edit", L"Static", L"ListBox", L"ComboBox", L"msctls_trackbar32",
                                 L"msctls_progress32", L"SysListView32", L"SysTabControl32"}) {
         registerClass({0, controlProcedure, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, name});
+    }
+    for (const std::wstring& name : activeXClassNames()) {
+        registerClass({0, controlProcedure, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, name.c_str()});
     }
     registerClass({0, dialogClassProcedure, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"#32770"});
     registerClass({0, frameProcedure, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"AfxMDIFrame"});
@@ -467,6 +472,8 @@ void WindowSystem::postQuit(int code) {
 }
 
 bool WindowSystem::peek(MSG* message, HWND window, UINT filterMin, UINT filterMax, UINT remove) {
+    // Whoever looks at the queue gives the user's window acts (keys typed ahead …) their turn.
+    performWindowActs(host_);
     auto matches = [&](HWND target, UINT id) {
         const bool windowMatches = window == nullptr || target == window || isDescendant(window, target);
         const bool idMatches = (filterMin == 0 && filterMax == 0) || (id >= filterMin && id <= filterMax);
@@ -556,7 +563,7 @@ bool WindowSystem::pumpOne() {
         postQuit(static_cast<int>(message.wParam));
         return false;
     }
-    if (queueObserver_ && queueObserver_(message)) return true;
+    if (hostLoop_ && queueObserver_ && queueObserver_(message)) return true;
     const HWND top = topLevelOf(message.hwnd);
     if (const Window* window = find(top); window && window->isDialog && isDialogMessage(top, message)) return true;
     translate(message);

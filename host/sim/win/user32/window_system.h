@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "win/winuser.h"
@@ -36,6 +37,8 @@ public:
     // Entries of lists and combos, tabs of a tab control, rows of a list view.
     virtual std::vector<std::wstring> items() const { return {}; }
     virtual int selection() const { return -1; }
+    // Lines that `show` prints below the control's own (a web page's text).
+    virtual std::vector<std::wstring> details() const { return {}; }
 };
 
 // One window. Child rectangles are in the parent's client coordinates, top-level ones on the screen.
@@ -169,10 +172,14 @@ public:
     // Takes and handles one waiting message as the host's loop does; false when none waits.
     bool pumpOne();
     void pumpAll();
-    // Called with every message the thread takes from its queue, before it is handled (hooks, filters).
+    // Called with every message the host's own loop takes from the queue, before it is handled
+    // (the host's filters and watchers); a modal dialog's loop does not call it.
     void setQueueObserver(std::function<bool(MSG&)> observer) { queueObserver_ = std::move(observer); }
     // Called with every message any loop removes from the queue; false drops it (the thread's keyboard hook).
     void setTakeHook(std::function<bool(const MSG&)> hook) { takeHook_ = std::move(hook); }
+    // Which loop takes messages now: the host's own (true, the default) or a modal dialog's.
+    // Returns the previous state, for the loop to put back when it ends.
+    bool setHostLoop(bool running) { return std::exchange(hostLoop_, running); }
 
     // The mouse pointer on the screen; posted messages carry it as their pt, as GetMessage gives it.
     POINT cursor() const { return cursor_; }
@@ -247,6 +254,7 @@ private:
     std::function<bool(MSG&)> queueObserver_;
     std::function<bool(const MSG&)> takeHook_;
     std::deque<MSG> queue_;
+    bool hostLoop_ = true;
     bool quitPosted_ = false;
     int quitCode_ = 0;
     bool keys_[256] = {};

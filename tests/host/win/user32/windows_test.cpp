@@ -325,6 +325,14 @@ TEST_F(WindowsTest, EscapeAndTheCloseBoxCancel) {
     EXPECT_EQ(dialog.name, L"start");
 }
 
+TEST_F(WindowsTest, ACaptionNamesAButtonOrAStaticNeverAnEditsText) {
+    ControlsDialog dialog;
+    act(DialogAct::replaceText(IDC_NAME, L"ok"));
+    act(DialogAct::click(L"OK"));
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.name, L"ok");
+}
+
 TEST_F(WindowsTest, NestedModalDialogsTakeTheQueuedActsInOrder) {
     ControlsDialog dialog;
     act(DialogAct::click(L"Nested..."));
@@ -635,7 +643,7 @@ TEST_F(WindowsTest, TheUserFileDrivesDialogsAndShowPrintsTheirState) {
     EXPECT_EQ(dialog.tick, 1);
     const std::wstring printed = host.commandLine().transcript();
     EXPECT_NE(printed.find(L"dialog \"Controls\""), std::wstring::npos) << narrow(printed);
-    EXPECT_NE(printed.find(L"1008 sorted list box \"\" [sel 2] items 3: \"A\", \"B\", \"C\""), std::wstring::npos) << narrow(printed);
+    EXPECT_NE(printed.find(L"1008 sorted list box \"\" [sel 2] at 80,7 80x60 dlu 120,11 120x98 px items 3: \"A\", \"B\", \"C\""), std::wstring::npos) << narrow(printed);
     EXPECT_NE(printed.find(L"1001 edit \"57\" [focus number]"), std::wstring::npos) << narrow(printed);
     EXPECT_THROW(sim::queueUserScript(host, L"keys abc def\n"), std::runtime_error);
 }

@@ -1,0 +1,3 @@
+(Vexa-disableESC 1)
+(Vexa-disableESC 0)
+(princ "done")
