@@ -25,31 +25,40 @@ void writeLine(const Geometry& geometry, Record& record, TextCoding) {
     writePoint(record, 11, line.end);
 }
 
+// A circle's and an arc's first subclass: centre and radius, which must be positive.
+bool readCircleGroups(const Record& record, Point3& center, double& radius) {
+    center = readPoint(record, 10);
+    radius = realValue(record, 40, 1.0);
+    return radius > 0.0;
+}
+void writeCircleGroups(Record& record, const Point3& center, double radius) {
+    writeString(record, 100, "AcDbCircle");
+    writePoint(record, 10, center);
+    writeReal(record, 40, radius);
+}
+
 bool readCircle(const Record& record, Geometry& geometry) {
-    const double radius = realValue(record, 40, 1.0);
-    if (radius <= 0.0) return false;
-    geometry = CircleGeometry{readPoint(record, 10), radius};
+    CircleGeometry circle;
+    if (!readCircleGroups(record, circle.center, circle.radius)) return false;
+    geometry = circle;
     return true;
 }
 void writeCircle(const Geometry& geometry, Record& record, TextCoding) {
     const auto& circle = std::get<CircleGeometry>(geometry);
-    writeString(record, 100, "AcDbCircle");
-    writePoint(record, 10, circle.center);
-    writeReal(record, 40, circle.radius);
+    writeCircleGroups(record, circle.center, circle.radius);
 }
 
 bool readArc(const Record& record, Geometry& geometry) {
-    const double radius = realValue(record, 40, 1.0);
-    if (radius <= 0.0) return false;
-    geometry = ArcGeometry{readPoint(record, 10), radius, realValue(record, 50, 0.0) / kDegrees,
-                           realValue(record, 51, 0.0) / kDegrees};
+    ArcGeometry arc;
+    if (!readCircleGroups(record, arc.center, arc.radius)) return false;
+    arc.startAngle = realValue(record, 50, 0.0) / kDegrees;
+    arc.endAngle = realValue(record, 51, 0.0) / kDegrees;
+    geometry = arc;
     return true;
 }
 void writeArc(const Geometry& geometry, Record& record, TextCoding) {
     const auto& arc = std::get<ArcGeometry>(geometry);
-    writeString(record, 100, "AcDbCircle");
-    writePoint(record, 10, arc.center);
-    writeReal(record, 40, arc.radius);
+    writeCircleGroups(record, arc.center, arc.radius);
     writeString(record, 100, "AcDbArc");
     writeReal(record, 50, arc.startAngle * kDegrees);
     writeReal(record, 51, arc.endAngle * kDegrees);

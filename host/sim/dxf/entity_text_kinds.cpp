@@ -36,6 +36,16 @@ bool readTag(const Record& record, std::wstring& tag) {
     return !tag.empty() && tag.find(L' ') == std::wstring::npos;
 }
 
+// An attribute's or a definition's groups after its text: prompt (definitions only), tag, flags.
+void writeAttributeGroups(const TextGeometry& text, const char* subclass, const std::wstring* prompt,
+                          const std::wstring& tag, Record& record, TextCoding coding) {
+    writeTextGroups(text, record, coding);
+    writeString(record, 100, subclass);
+    if (prompt != nullptr) writeString(record, 3, encodeText(*prompt, coding.escapeNonAscii));
+    writeString(record, 2, encodeText(tag, coding.escapeNonAscii));
+    writeInteger(record, 70, 0);
+}
+
 }  // namespace
 
 bool readText(const Record& record, Geometry& geometry) {
@@ -93,11 +103,7 @@ bool readAttributeDefinition(const Record& record, Geometry& geometry) {
 
 void writeAttributeDefinition(const Geometry& geometry, Record& record, TextCoding coding) {
     const auto& definition = std::get<AttributeDefinitionGeometry>(geometry);
-    writeTextGroups(definition.text, record, coding);
-    writeString(record, 100, "AcDbAttributeDefinition");
-    writeString(record, 3, encodeText(definition.prompt, coding.escapeNonAscii));
-    writeString(record, 2, encodeText(definition.tag, coding.escapeNonAscii));
-    writeInteger(record, 70, 0);
+    writeAttributeGroups(definition.text, "AcDbAttributeDefinition", &definition.prompt, definition.tag, record, coding);
 }
 
 bool readAttribute(const Record& record, Geometry& geometry) {
@@ -109,10 +115,7 @@ bool readAttribute(const Record& record, Geometry& geometry) {
 
 void writeAttribute(const Geometry& geometry, Record& record, TextCoding coding) {
     const auto& attribute = std::get<AttributeGeometry>(geometry);
-    writeTextGroups(attribute.text, record, coding);
-    writeString(record, 100, "AcDbAttribute");
-    writeString(record, 2, encodeText(attribute.tag, coding.escapeNonAscii));
-    writeInteger(record, 70, 0);
+    writeAttributeGroups(attribute.text, "AcDbAttribute", nullptr, attribute.tag, record, coding);
 }
 
 }  // namespace vexa::sim::dxf
