@@ -36,7 +36,9 @@ def make(path, entities=0):
     block.add_attdef("SCALE", (5, 15), dxfattribs={"height": 2.5, "prompt": "Scale"})
     title = msp.add_blockref("TITLE", (200, 0), dxfattribs={"layer": "Contour"})
     title.add_auto_attribs({"PART": "Housing", "SCALE": "1:2"})
-    msp.add_ellipse((0, 200), major_axis=(20, 0), ratio=0.5)  # a kind the database lacks
+    msp.add_ellipse((0, 200), major_axis=(20, 0), ratio=0.5)
+    msp.add_spline([(0, 0), (10, 20), (30, 10), (40, 30)])
+    msp.add_point((5, 5))  # a kind the database lacks
     for i in range(entities):
         msp.add_line((i, 0), (i, 10), dxfattribs={"layer": "Contour"})
     doc.saveas(path)

@@ -2,6 +2,7 @@
 
 #include <numbers>
 
+#include "dxf/entity_curve_kinds.h"
 #include "dxf/entity_text_kinds.h"
 #include "dxf/dxf_error.h"
 #include "dxf/text_codec.h"
@@ -67,18 +68,8 @@ void writeArc(const Geometry& geometry, Record& record, TextCoding) {
 bool readPolyline(const Record& record, Geometry& geometry) {
     PolylineGeometry polyline;
     polyline.closed = (integerValue(record, 70, 0) & 1) != 0;
-    for (const Group& group : record) {
-        if (group.code == 10) polyline.vertices.push_back({realValue(group).value_or(0.0), 0.0, 0.0});
-        if (group.code == 20 && !polyline.vertices.empty()) polyline.vertices.back().y = realValue(group).value_or(0.0);
-    }
-    // The count comes first; a count the vertices do not match is a broken file, not a long polyline.
-    if (const Group* count = findGroup(record, 90); count != nullptr) {
-        const long long announced = integerValue(*count).value_or(-1);
-        if (announced != static_cast<long long>(polyline.vertices.size())) {
-            throw DxfError(count->line, "LWPOLYLINE announces " + count->value + " vertices but has " +
-                                            std::to_string(polyline.vertices.size()));
-        }
-    }
+    polyline.vertices = readPoints(record, 10);
+    checkCount(record, 90, polyline.vertices.size(), "vertices");
     geometry = std::move(polyline);
     return true;
 }
@@ -113,6 +104,8 @@ constexpr EntityKind kKinds[] = {
     {"ATTDEF", readAttributeDefinition, writeAttributeDefinition},
     {"INSERT", readBlockReference, writeBlockReference},
     {"ATTRIB", readAttribute, writeAttribute},
+    {"ELLIPSE", readEllipse, writeEllipse},
+    {"SPLINE", readSpline, writeSpline},
 };
 
 }  // namespace
@@ -126,6 +119,26 @@ const EntityKind* entityKindOf(std::string_view type) {
 
 Point3 readPoint(const Record& record, int code) {
     return {realValue(record, code, 0.0), realValue(record, code + 10, 0.0), realValue(record, code + 20, 0.0)};
+}
+
+std::vector<Point3> readPoints(const Record& record, int code) {
+    std::vector<Point3> points;
+    for (const Group& group : record) {
+        const double value = group.code == code || group.code == code + 10 || group.code == code + 20
+                                 ? realValue(group).value_or(0.0)
+                                 : 0.0;
+        if (group.code == code) points.push_back({value, 0.0, 0.0});
+        else if (group.code == code + 10 && !points.empty()) points.back().y = value;
+        else if (group.code == code + 20 && !points.empty()) points.back().z = value;
+    }
+    return points;
+}
+
+void checkCount(const Record& record, int code, std::size_t found, std::string_view what) {
+    const Group* count = findGroup(record, code);
+    if (count == nullptr || integerValue(*count).value_or(-1) == static_cast<long long>(found)) return;
+    throw DxfError(count->line, std::string(stringValue(record, 0)) + " announces " + count->value + " " +
+                                    std::string(what) + " but has " + std::to_string(found));
 }
 
 void writePoint(Record& record, int code, const Point3& point, bool planar) {

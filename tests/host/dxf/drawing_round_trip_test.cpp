@@ -138,6 +138,10 @@ TEST(DxfRoundTrip, NewDrawingReadsBackWhole) {
     database.addEntity({0, layer, db::kColorByLayer, byLayer, false,
                         db::MTextGeometry{{0.0, 9.0, 0.0}, 3.5, 80.0, std::wstring(600, L'x') + L"\u00e9"}});
     database.addEntity({0, layer, db::kColorByLayer, byLayer, false, db::PolylineGeometry{{{0, 0, 0}, {4, 0, 0}, {4, 3, 0}}, true}});
+    database.addEntity({0, layer, db::kColorByLayer, byLayer, false,
+                        db::EllipseGeometry{{1, 1, 0}, {0, 0, 1}, {3, 0, 0}, 0.5, 0.0, 3.0}});
+    database.addEntity({0, layer, db::kColorByLayer, byLayer, false,
+                        db::SplineGeometry{2, {{0, 0, 0}, {1, 2, 0}, {3, 0, 0}}, {0, 0, 0, 1, 1, 1}, {1.0, 0.5, 1.0}}});
     SourceDrawing source = newDrawingSource();
     const std::string saved = writeDrawing(database, source, L"0");
     EXPECT_NE(saved.find("Stra\\U+00DFe"), std::string::npos);  // R2000 escapes what is not ASCII
@@ -154,6 +158,11 @@ TEST(DxfRoundTrip, NewDrawingReadsBackWhole) {
     EXPECT_EQ(entityOfKind(again, 10)->color, 5);
     EXPECT_EQ(std::get<db::MTextGeometry>(entityOfKind(again, 8)->geometry).contents, std::wstring(600, L'x') + L"\u00e9");
     EXPECT_EQ(std::get<db::PolylineGeometry>(entityOfKind(again, 3)->geometry).vertices.size(), 3u);
+    EXPECT_EQ(std::get<db::EllipseGeometry>(entityOfKind(again, 5)->geometry).radiusRatio, 0.5);
+    const auto& spline = std::get<db::SplineGeometry>(entityOfKind(again, 6)->geometry);
+    EXPECT_EQ(spline.controlPoints[1], (db::Point3{1, 2, 0}));
+    EXPECT_EQ(spline.weights, (std::vector<double>{1.0, 0.5, 1.0}));
+    EXPECT_EQ(spline.knots.size(), 6u);
 }
 
 }  // namespace
