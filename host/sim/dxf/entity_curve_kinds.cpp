@@ -1,12 +1,10 @@
-#include "dxf/entity_curve_kinds.h"
+#include "dxf/entity_rows.h"
 
 namespace vexa::sim::dxf {
 
 namespace {
 
 constexpr int kRational = 4;
-
-}  // namespace
 
 bool readEllipse(const Record& record, db::Geometry& geometry) {
     db::EllipseGeometry ellipse;
@@ -63,5 +61,14 @@ void writeSpline(const db::Geometry& geometry, Record& record, TextCoding) {
         if (i < spline.weights.size()) writeReal(record, 41, spline.weights[i]);
     }
 }
+
+constexpr EntityKind kCurveKinds[] = {
+    {"ELLIPSE", readEllipse, writeEllipse},
+    {"SPLINE", readSpline, writeSpline},
+};
+
+}  // namespace
+
+std::span<const EntityKind> curveKinds() { return kCurveKinds; }
 
 }  // namespace vexa::sim::dxf

@@ -2,8 +2,7 @@
 
 #include <numbers>
 
-#include "dxf/entity_curve_kinds.h"
-#include "dxf/entity_text_kinds.h"
+#include "dxf/entity_rows.h"
 #include "dxf/dxf_error.h"
 #include "dxf/text_codec.h"
 
@@ -99,20 +98,16 @@ constexpr EntityKind kKinds[] = {
     {"CIRCLE", readCircle, writeCircle},
     {"ARC", readArc, writeArc},
     {"LWPOLYLINE", readPolyline, writePolyline},
-    {"TEXT", readText, writeText},
-    {"MTEXT", readMText, writeMText},
-    {"ATTDEF", readAttributeDefinition, writeAttributeDefinition},
     {"INSERT", readBlockReference, writeBlockReference},
-    {"ATTRIB", readAttribute, writeAttribute},
-    {"ELLIPSE", readEllipse, writeEllipse},
-    {"SPLINE", readSpline, writeSpline},
 };
 
 }  // namespace
 
 const EntityKind* entityKindOf(std::string_view type) {
-    for (const EntityKind& kind : kKinds) {
-        if (kind.type == type) return &kind;
+    for (const std::span<const EntityKind> rows : {std::span<const EntityKind>(kKinds), textKinds(), curveKinds()}) {
+        for (const EntityKind& kind : rows) {
+            if (kind.type == type) return &kind;
+        }
     }
     return nullptr;
 }

@@ -1,4 +1,4 @@
-#include "dxf/entity_text_kinds.h"
+#include "dxf/entity_rows.h"
 
 #include <numbers>
 
@@ -45,8 +45,6 @@ void writeAttributeGroups(const TextGeometry& text, const char* subclass, const 
     writeString(record, 2, encodeText(tag, coding.escapeNonAscii));
     writeInteger(record, 70, 0);
 }
-
-}  // namespace
 
 bool readText(const Record& record, Geometry& geometry) {
     TextGeometry text;
@@ -117,5 +115,17 @@ void writeAttribute(const Geometry& geometry, Record& record, TextCoding coding)
     const auto& attribute = std::get<AttributeGeometry>(geometry);
     writeAttributeGroups(attribute.text, "AcDbAttribute", nullptr, attribute.tag, record, coding);
 }
+
+constexpr EntityKind kTextKinds[] = {
+    {"TEXT", readText, writeText},
+    {"MTEXT", readMText, writeMText},
+    {"ATTDEF", readAttributeDefinition, writeAttributeDefinition},
+    // The owner is the block reference the attribute follows; the reader of the entities sets it.
+    {"ATTRIB", readAttribute, writeAttribute},
+};
+
+}  // namespace
+
+std::span<const EntityKind> textKinds() { return kTextKinds; }
 
 }  // namespace vexa::sim::dxf
