@@ -25,6 +25,19 @@ CHANGE_LAYERS = """(load "{product}/vexa-layers.lsp")
 """
 
 
+# A drawing made from nothing: a series with a sublayer, entities, a block reference with an
+# attribute (the simulator keeps no block definition: the file gets an empty one).
+MADE_BY_SCRIPT = """(load "{product}/vexa-layers.lsp")
+(c:Vexa-Layer-NEW-W '((0 0 "L001") (1 "L001" (195 0 0 7) "CONTINUOUS") (2 "^HID" (195 0 0 2) "HIDDEN")))
+(entmake '((0 . "LINE") (8 . "L001") (10 0.0 0.0 0.0) (11 40.0 0.0 0.0)))
+(entmake '((0 . "CIRCLE") (8 . "L001^HID") (10 0.0 5.0 0.0) (40 . 3.0)))
+(entmake '((0 . "MTEXT") (8 . "L001") (10 0.0 5.0 0.0) (40 . 3.0) (1 . "Gr\u00fc\u00dfe")))
+(entmake '((0 . "INSERT") (2 . "TITLE") (10 1.0 1.0 0.0)))
+(entmake '((0 . "ATTRIB") (2 . "PART") (1 . "Housing") (10 1.0 1.0 0.0) (40 . 2.5)))
+(princ)
+"""
+
+
 def run(vexa_cad, work, script, drawing, save_dir, user=None):
     command = [vexa_cad, "--save", save_dir] + (["--user", user] if user else []) + [script, drawing]
     done = subprocess.run(command, cwd=work, capture_output=True, text=True, check=False)
@@ -93,7 +106,23 @@ def main():
         check(title.get_attrib_text("PART") == "Housing", f"{saved}: the title block lost its attribute")
         check(len(doc.modelspace().query("DIMENSION")) == 1, f"{saved}: the dimension went")
         check("TITLE" in doc.blocks, f"{saved}: the block definition went")
-    print("ezdxf interop: round trip and changes checked")
+    # A drawing made by a script, never read from a file: a complete drawing to ezdxf.
+    made = os.path.join(work, "made.lsp")
+    with open(made, "w", encoding="utf-8") as out:
+        out.write(MADE_BY_SCRIPT.format(product=PRODUCT))
+    done = subprocess.run([vexa_cad, "--save", os.path.join(work, "made"), made], cwd=work, capture_output=True,
+                          text=True, check=False)
+    check(done.returncode == 0, f"vexa-cad failed:\n{done.stdout}\n{done.stderr}")
+    doc = ezdxf.readfile(os.path.join(work, "made", "Drawing1.dxf"))
+    auditor = doc.audit()
+    check(not auditor.errors and not auditor.fixes,
+          f"ezdxf's audit of a new drawing: {[e.message for e in auditor.errors + auditor.fixes]}")
+    check(doc.layers.get("L001^HID").dxf.color == 2, "the new drawing lost its sublayer")
+    check(sorted(e.dxftype() for e in doc.modelspace()) == ["CIRCLE", "INSERT", "LINE", "MTEXT"],
+          "the new drawing lost entities")
+    check(doc.modelspace().query("INSERT")[0].get_attrib_text("PART") == "Housing", "the new reference lost its attribute")
+    check(doc.modelspace().query("MTEXT")[0].text == "Gr\u00fc\u00dfe", "the text lost its characters")
+    print("ezdxf interop: round trip, changes and a new drawing checked")
 
 
 if __name__ == "__main__":

@@ -17,7 +17,6 @@ extern const char* const kNewDrawingDxf;
 namespace {
 
 constexpr std::string_view kOldestVersion = "AC1015";  // R2000
-constexpr std::string_view kFirstUtf8Version = "AC1021";  // R2007
 
 unsigned long long hexValue(std::string_view text) {
     unsigned long long value = 0;
@@ -57,7 +56,6 @@ private:
                 if (version != nullptr && version->value < kOldestVersion) {
                     throw DxfError(version->line, "DXF version " + version->value + " is older than R2000 (AC1015)");
                 }
-                source_.escapeNonAscii = version == nullptr || version->value < kFirstUtf8Version;
             } else if (name == "$HANDSEED") {
                 source_.nextHandle = std::max(source_.nextHandle, hexValue(stringValue(variable, 5)));
             } else if (name == "$CLAYER") {
@@ -106,7 +104,7 @@ private:
             return;
         }
         source_.handles[id] = stringValue(record, 5);
-        const Record written = writeLinetype(*database_.linetypes().findById(id), source_, coding());
+        const Record written = writeLinetype(*database_.linetypes().findById(id), source_);
         source_.kept[id] = {std::move(record), fingerprint(written)};
         source_.linetypes.push_back({id, {}});
     }
@@ -129,7 +127,7 @@ private:
             return;
         }
         source_.handles[id] = stringValue(record, 5);
-        const Record written = writeLayer(*database_.layers().findById(id), database_, source_, coding());
+        const Record written = writeLayer(*database_.layers().findById(id), database_, source_);
         source_.kept[id] = {std::move(record), fingerprint(written)};
         source_.layers.push_back({id, {}});
     }
@@ -187,11 +185,10 @@ private:
 
     void keepEntity(db::ObjectId id, Record record, const std::string& owner) {
         source_.handles[id] = stringValue(record, 5);
-        const std::optional<Record> written = writeEntity(*database_.findEntity(id), database_, source_.handleOf(id), owner, coding());
+        const std::optional<Record> written = writeEntity(*database_.findEntity(id), database_, source_.handleOf(id), owner);
         source_.kept[id] = {std::move(record), written ? fingerprint(*written) : 0};
     }
 
-    TextCoding coding() const { return {source_.escapeNonAscii}; }
 
     db::Database& database_;
     ReadDrawing& result_;
@@ -203,7 +200,10 @@ private:
 
 ReadDrawing readDrawing(std::string_view text, db::Database& database) {
     ReadDrawing result;
-    result.source.file = parseFile(readGroups(text));
+    // Read as UTF-8 throughout; a file in a code page is converted first.
+    result.source.codePage = usesCodePage(text);
+    const std::string converted = result.source.codePage ? windows1252ToUtf8(text) : std::string();
+    result.source.file = parseFile(readGroups(result.source.codePage ? std::string_view(converted) : text));
     result.source.fromFile = true;
     Reader(database, result).read();
     return result;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <set>
 
+#include "dxf/block_definitions.h"
 #include "dxf/entity_records.h"
 #include "dxf/record_patch.h"
 #include "dxf/table_records.h"
@@ -17,6 +18,7 @@ public:
     Writer(const db::Database& database, SourceDrawing& source) : database_(database), source_(source) {}
 
     std::string write(std::wstring_view currentLayer) {
+        missingBlocks_ = missingBlocks(database_, source_);
         std::vector<std::string> texts(source_.file.sections.size());
         std::size_t headerIndex = texts.size();
         for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -24,6 +26,7 @@ public:
             if (section.name == "HEADER") headerIndex = i;
             else if (section.name == "TABLES") texts[i] = tables(section);
             else if (section.name == "ENTITIES") texts[i] = entities();
+            else if (section.name == "BLOCKS") texts[i] = blocks(section);
             else texts[i] = verbatim(section.records);
         }
         // Last, when every new handle is given out.
@@ -36,7 +39,7 @@ public:
             appendGroup(out, 0, "ENDSEC");
         }
         appendGroup(out, 0, "EOF");
-        return out;
+        return source_.codePage ? utf8ToWindows1252(out) : out;
     }
 
 private:
@@ -53,7 +56,7 @@ private:
             for (Group& group : variable) {
                 if (name == "$HANDSEED" && group.code == 5) group.value = hex(source_.nextHandle);
                 if (name == "$CLAYER" && group.code == 8 && database_.layers().contains(currentLayer)) {
-                    group.value = encodeText(currentLayer, source_.escapeNonAscii);
+                    group.value = encodeText(currentLayer);
                 }
             }
             appendRecord(out, variable);
@@ -78,14 +81,29 @@ private:
         return written;
     }
 
+    std::string blocks(const Section& section) {
+        std::string out = verbatim(section.records);
+        for (const MissingBlock& block : missingBlocks_) out += verbatim(emptyBlock(block, source_));
+        return out;
+    }
+
     std::string tables(const Section& section) {
         std::string out;
         std::string table;
+        std::string tableHandle;
         for (const Record& record : section.records) {
             const std::string_view type = stringValue(record, 0);
-            if (type == "TABLE") table = stringValue(record, 2);
+            if (type == "TABLE") {
+                table = stringValue(record, 2);
+                tableHandle = stringValue(record, 5);
+            }
             if (type == "ENDTAB" && table == "LTYPE") out += linetypes();
             if (type == "ENDTAB" && table == "LAYER") out += layers();
+            if (type == "ENDTAB" && table == "BLOCK_RECORD") {
+                for (const MissingBlock& block : missingBlocks_) {
+                    appendRecord(out, blockRecordEntry(block, tableHandle));
+                }
+            }
             appendRecord(out, record);
         }
         return out;
@@ -101,13 +119,13 @@ private:
         for (const Slot& slot : source_.linetypes) {
             const db::Linetype* linetype = database_.linetypes().findById(slot.id);
             if (slot.id == db::kNullId) out += verbatim(slot.verbatim);
-            else if (linetype != nullptr) appendRecord(out, kept(slot.id, writeLinetype(*linetype, source_, coding()), {}));
+            else if (linetype != nullptr) appendRecord(out, kept(slot.id, writeLinetype(*linetype, source_), {}));
         }
         // The standard linetypes of the simulated template go into a file only when used.
         for (const db::Linetype& linetype : database_.linetypes().records()) {
             const bool wanted = !source_.fromFile || used.contains(linetype.id) || upperCase(linetype.name) == L"BYLAYER" ||
                                 upperCase(linetype.name) == L"BYBLOCK" || upperCase(linetype.name) == L"CONTINUOUS";
-            if (!source_.kept.contains(linetype.id) && wanted) appendRecord(out, writeLinetype(linetype, source_, coding()));
+            if (!source_.kept.contains(linetype.id) && wanted) appendRecord(out, writeLinetype(linetype, source_));
         }
         return out;
     }
@@ -117,10 +135,10 @@ private:
         for (const Slot& slot : source_.layers) {
             const db::Layer* layer = database_.layers().findById(slot.id);
             if (slot.id == db::kNullId) out += verbatim(slot.verbatim);
-            else if (layer != nullptr) appendRecord(out, kept(slot.id, writeLayer(*layer, database_, source_, coding()), kLayerOptionalCodes));
+            else if (layer != nullptr) appendRecord(out, kept(slot.id, writeLayer(*layer, database_, source_), kLayerOptionalCodes));
         }
         for (const db::Layer& layer : database_.layers().records()) {
-            if (!source_.kept.contains(layer.id)) appendRecord(out, writeLayer(layer, database_, source_, coding()));
+            if (!source_.kept.contains(layer.id)) appendRecord(out, writeLayer(layer, database_, source_));
         }
         return out;
     }
@@ -147,7 +165,7 @@ private:
         const db::Entity* entity = database_.findEntity(id);
         if (entity == nullptr || entity->erased) return;
         const std::string handle = source_.handleOf(id);
-        std::optional<Record> written = writeEntity(*entity, database_, handle, source_.modelSpaceHandle, coding());
+        std::optional<Record> written = writeEntity(*entity, database_, handle, source_.modelSpaceHandle);
         if (!written) return;
         const auto attributes = attributes_.find(id);
         const bool withAttributes = attributes != attributes_.end() && !attributes->second.empty();
@@ -156,7 +174,7 @@ private:
         if (!withAttributes) return;
         for (db::ObjectId attributeId : attributes->second) {
             const db::Entity& attribute = *database_.findEntity(attributeId);
-            std::optional<Record> record = writeEntity(attribute, database_, source_.handleOf(attributeId), handle, coding());
+            std::optional<Record> record = writeEntity(attribute, database_, source_.handleOf(attributeId), handle);
             appendRecord(out, kept(attributeId, std::move(*record), kEntityOptionalCodes));
         }
         const auto end = source_.sequenceEnds.find(id);
@@ -165,15 +183,15 @@ private:
             return;
         }
         Record sequenceEnd{{0, "SEQEND", 0}, {5, hex(source_.nextHandle++), 0}, {330, handle, 0}, {100, "AcDbEntity", 0}};
-        sequenceEnd.push_back({8, encodeText(database_.layers().findById(entity->layer)->name, source_.escapeNonAscii), 0});
+        sequenceEnd.push_back({8, encodeText(database_.layers().findById(entity->layer)->name), 0});
         appendRecord(out, sequenceEnd);
     }
 
-    TextCoding coding() const { return {source_.escapeNonAscii}; }
 
     const db::Database& database_;
     SourceDrawing& source_;
     std::map<db::ObjectId, std::vector<db::ObjectId>> attributes_;
+    std::vector<MissingBlock> missingBlocks_;
 };
 
 }  // namespace

@@ -19,7 +19,7 @@ bool readEllipse(const Record& record, db::Geometry& geometry) {
     return true;
 }
 
-void writeEllipse(const db::Geometry& geometry, Record& record, TextCoding) {
+void writeEllipse(const db::Geometry& geometry, Record& record) {
     const auto& ellipse = std::get<db::EllipseGeometry>(geometry);
     writeString(record, 100, "AcDbEllipse");
     writePoint(record, 10, ellipse.center);
@@ -47,7 +47,7 @@ bool readSpline(const Record& record, db::Geometry& geometry) {
     return true;
 }
 
-void writeSpline(const db::Geometry& geometry, Record& record, TextCoding) {
+void writeSpline(const db::Geometry& geometry, Record& record) {
     const auto& spline = std::get<db::SplineGeometry>(geometry);
     writeString(record, 100, "AcDbSpline");
     writeInteger(record, 70, spline.weights.empty() ? 0 : kRational);

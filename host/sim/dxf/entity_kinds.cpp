@@ -18,7 +18,7 @@ bool readLine(const Record& record, Geometry& geometry) {
     geometry = LineGeometry{readPoint(record, 10), readPoint(record, 11)};
     return true;
 }
-void writeLine(const Geometry& geometry, Record& record, TextCoding) {
+void writeLine(const Geometry& geometry, Record& record) {
     const auto& line = std::get<LineGeometry>(geometry);
     writeString(record, 100, "AcDbLine");
     writePoint(record, 10, line.start);
@@ -43,7 +43,7 @@ bool readCircle(const Record& record, Geometry& geometry) {
     geometry = circle;
     return true;
 }
-void writeCircle(const Geometry& geometry, Record& record, TextCoding) {
+void writeCircle(const Geometry& geometry, Record& record) {
     const auto& circle = std::get<CircleGeometry>(geometry);
     writeCircleGroups(record, circle.center, circle.radius);
 }
@@ -56,7 +56,7 @@ bool readArc(const Record& record, Geometry& geometry) {
     geometry = arc;
     return true;
 }
-void writeArc(const Geometry& geometry, Record& record, TextCoding) {
+void writeArc(const Geometry& geometry, Record& record) {
     const auto& arc = std::get<ArcGeometry>(geometry);
     writeCircleGroups(record, arc.center, arc.radius);
     writeString(record, 100, "AcDbArc");
@@ -72,7 +72,7 @@ bool readPolyline(const Record& record, Geometry& geometry) {
     geometry = std::move(polyline);
     return true;
 }
-void writePolyline(const Geometry& geometry, Record& record, TextCoding) {
+void writePolyline(const Geometry& geometry, Record& record) {
     const auto& polyline = std::get<PolylineGeometry>(geometry);
     writeString(record, 100, "AcDbPolyline");
     writeInteger(record, 90, static_cast<long long>(polyline.vertices.size()));
@@ -86,10 +86,10 @@ bool readBlockReference(const Record& record, Geometry& geometry) {
     geometry = BlockReferenceGeometry{readPoint(record, 10), decodeText(name->value)};
     return true;
 }
-void writeBlockReference(const Geometry& geometry, Record& record, TextCoding coding) {
+void writeBlockReference(const Geometry& geometry, Record& record) {
     const auto& reference = std::get<BlockReferenceGeometry>(geometry);
     writeString(record, 100, "AcDbBlockReference");
-    writeString(record, 2, encodeText(reference.block, coding.escapeNonAscii));
+    writeString(record, 2, encodeText(reference.block));
     writePoint(record, 10, reference.position);
 }
 

@@ -10,16 +10,12 @@
 
 namespace vexa::sim::dxf {
 
-struct TextCoding {
-    bool escapeNonAscii = true;
-};
-
 struct EntityKind {
     std::string_view type;  // the record's 0 group
     // False when the record holds what the database cannot; throws DxfError for a broken record.
     bool (*read)(const Record& record, db::Geometry& geometry);
     // The groups after the common entity groups, subclass markers included.
-    void (*write)(const db::Geometry& geometry, Record& record, TextCoding coding);
+    void (*write)(const db::Geometry& geometry, Record& record);
 };
 
 const EntityKind* entityKindOf(std::string_view type);

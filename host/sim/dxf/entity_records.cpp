@@ -31,7 +31,7 @@ std::optional<db::Entity> readEntity(const Record& record, db::Database& databas
 }
 
 std::optional<Record> writeEntity(const db::Entity& entity, const db::Database& database, const std::string& handle,
-                                  const std::string& owner, TextCoding coding) {
+                                  const std::string& owner) {
     const EntityKind* kind = entityKindOf(lisp::encodeUtf8(db::entityTypeName(entity.geometry)));
     if (kind == nullptr) return std::nullopt;
     Record record;
@@ -39,11 +39,11 @@ std::optional<Record> writeEntity(const db::Entity& entity, const db::Database& 
     writeString(record, 5, handle);
     writeString(record, 330, owner);
     writeString(record, 100, "AcDbEntity");
-    writeString(record, 8, encodeText(database.layers().findById(entity.layer)->name, coding.escapeNonAscii));
+    writeString(record, 8, encodeText(database.layers().findById(entity.layer)->name));
     const std::wstring& linetype = database.linetypes().findById(entity.linetype)->name;
-    if (upperCase(linetype) != L"BYLAYER") writeString(record, 6, encodeText(linetype, coding.escapeNonAscii));
+    if (upperCase(linetype) != L"BYLAYER") writeString(record, 6, encodeText(linetype));
     if (entity.color != db::kColorByLayer) writeInteger(record, 62, entity.color);
-    kind->write(entity.geometry, record, coding);
+    kind->write(entity.geometry, record);
     return record;
 }
 

@@ -15,7 +15,7 @@ std::optional<db::Entity> readEntity(const Record& record, db::Database& databas
 
 // Nothing for a kind without a row in the entity table.
 std::optional<Record> writeEntity(const db::Entity& entity, const db::Database& database, const std::string& handle,
-                                  const std::string& owner, TextCoding coding);
+                                  const std::string& owner);
 
 // Codes an entity record holds only when they differ from a default.
 constexpr std::initializer_list<int> kEntityOptionalCodes = {6, 62};

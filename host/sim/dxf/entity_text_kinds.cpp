@@ -22,11 +22,11 @@ bool readTextGroups(const Record& record, TextGeometry& text) {
     return text.height > 0.0;
 }
 
-void writeTextGroups(const TextGeometry& text, Record& record, TextCoding coding) {
+void writeTextGroups(const TextGeometry& text, Record& record) {
     writeString(record, 100, "AcDbText");
     writePoint(record, 10, text.position);
     writeReal(record, 40, text.height);
-    writeString(record, 1, encodeText(text.text, coding.escapeNonAscii));
+    writeString(record, 1, encodeText(text.text));
     writeReal(record, 50, text.rotation * kDegrees);
 }
 
@@ -38,11 +38,11 @@ bool readTag(const Record& record, std::wstring& tag) {
 
 // An attribute's or a definition's groups after its text: prompt (definitions only), tag, flags.
 void writeAttributeGroups(const TextGeometry& text, const char* subclass, const std::wstring* prompt,
-                          const std::wstring& tag, Record& record, TextCoding coding) {
-    writeTextGroups(text, record, coding);
+                          const std::wstring& tag, Record& record) {
+    writeTextGroups(text, record);
     writeString(record, 100, subclass);
-    if (prompt != nullptr) writeString(record, 3, encodeText(*prompt, coding.escapeNonAscii));
-    writeString(record, 2, encodeText(tag, coding.escapeNonAscii));
+    if (prompt != nullptr) writeString(record, 3, encodeText(*prompt));
+    writeString(record, 2, encodeText(tag));
     writeInteger(record, 70, 0);
 }
 
@@ -53,8 +53,8 @@ bool readText(const Record& record, Geometry& geometry) {
     return true;
 }
 
-void writeText(const Geometry& geometry, Record& record, TextCoding coding) {
-    writeTextGroups(std::get<TextGeometry>(geometry), record, coding);
+void writeText(const Geometry& geometry, Record& record) {
+    writeTextGroups(std::get<TextGeometry>(geometry), record);
     writeString(record, 100, "AcDbText");
 }
 
@@ -73,14 +73,14 @@ bool readMText(const Record& record, Geometry& geometry) {
     return true;
 }
 
-void writeMText(const Geometry& geometry, Record& record, TextCoding coding) {
+void writeMText(const Geometry& geometry, Record& record) {
     const auto& text = std::get<MTextGeometry>(geometry);
     writeString(record, 100, "AcDbMText");
     writePoint(record, 10, text.position);
     writeReal(record, 40, text.height);
     writeReal(record, 41, text.width);
     writeInteger(record, 71, 1);  // attached at the top left corner
-    const std::string contents = encodeText(text.contents, coding.escapeNonAscii);
+    const std::string contents = encodeText(text.contents);
     std::size_t at = 0;
     while (contents.size() - at > kChunk) {
         std::size_t end = at + kChunk;
@@ -99,9 +99,9 @@ bool readAttributeDefinition(const Record& record, Geometry& geometry) {
     return true;
 }
 
-void writeAttributeDefinition(const Geometry& geometry, Record& record, TextCoding coding) {
+void writeAttributeDefinition(const Geometry& geometry, Record& record) {
     const auto& definition = std::get<AttributeDefinitionGeometry>(geometry);
-    writeAttributeGroups(definition.text, "AcDbAttributeDefinition", &definition.prompt, definition.tag, record, coding);
+    writeAttributeGroups(definition.text, "AcDbAttributeDefinition", &definition.prompt, definition.tag, record);
 }
 
 bool readAttribute(const Record& record, Geometry& geometry) {
@@ -111,9 +111,9 @@ bool readAttribute(const Record& record, Geometry& geometry) {
     return true;
 }
 
-void writeAttribute(const Geometry& geometry, Record& record, TextCoding coding) {
+void writeAttribute(const Geometry& geometry, Record& record) {
     const auto& attribute = std::get<AttributeGeometry>(geometry);
-    writeAttributeGroups(attribute.text, "AcDbAttribute", nullptr, attribute.tag, record, coding);
+    writeAttributeGroups(attribute.text, "AcDbAttribute", nullptr, attribute.tag, record);
 }
 
 constexpr EntityKind kTextKinds[] = {

@@ -30,7 +30,7 @@ struct SourceDrawing {
     // taken out into the slots below and written back from them.
     DxfFile file;
     bool fromFile = false;  // false: the new-drawing skeleton
-    bool escapeNonAscii = true;
+    bool codePage = true;  // text in Windows-1252, as files before R2007 have it
     std::vector<Slot> linetypes;
     std::vector<Slot> layers;
     std::vector<Slot> entities;

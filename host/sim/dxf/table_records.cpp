@@ -55,11 +55,11 @@ std::optional<db::Layer> readLayer(const Record& record, const db::Database& dat
     return layer;
 }
 
-Record writeLinetype(const db::Linetype& linetype, SourceDrawing& source, TextCoding coding) {
+Record writeLinetype(const db::Linetype& linetype, SourceDrawing& source) {
     Record record = tableRecordHead("LTYPE", "AcDbLinetypeTableRecord", source.handleOf(linetype.id), source.linetypeTableHandle);
-    writeString(record, 2, encodeText(linetype.name, coding.escapeNonAscii));
+    writeString(record, 2, encodeText(linetype.name));
     writeInteger(record, 70, 0);
-    writeString(record, 3, encodeText(linetype.description, coding.escapeNonAscii));
+    writeString(record, 3, encodeText(linetype.description));
     writeInteger(record, 72, 65);
     writeInteger(record, 73, static_cast<long long>(linetype.dashes.size()));
     double length = 0.0;
@@ -72,13 +72,13 @@ Record writeLinetype(const db::Linetype& linetype, SourceDrawing& source, TextCo
     return record;
 }
 
-Record writeLayer(const db::Layer& layer, const db::Database& database, SourceDrawing& source, TextCoding coding) {
+Record writeLayer(const db::Layer& layer, const db::Database& database, SourceDrawing& source) {
     Record record = tableRecordHead("LAYER", "AcDbLayerTableRecord", source.handleOf(layer.id), source.layerTableHandle);
-    writeString(record, 2, encodeText(layer.name, coding.escapeNonAscii));
+    writeString(record, 2, encodeText(layer.name));
     writeInteger(record, 70, (layer.frozen ? kFrozen : 0) | (layer.locked ? kLocked : 0));
     writeInteger(record, 62, layer.off ? -layer.colorIndex : layer.colorIndex);
     if (layer.trueColor) writeInteger(record, 420, *layer.trueColor);
-    writeString(record, 6, encodeText(database.linetypes().findById(layer.linetype)->name, coding.escapeNonAscii));
+    writeString(record, 6, encodeText(database.linetypes().findById(layer.linetype)->name));
     return record;
 }
 

@@ -13,8 +13,8 @@ namespace vexa::sim::dxf {
 std::optional<db::Linetype> readLinetype(const Record& record);
 std::optional<db::Layer> readLayer(const Record& record, const db::Database& database);
 
-Record writeLinetype(const db::Linetype& linetype, SourceDrawing& source, TextCoding coding);
-Record writeLayer(const db::Layer& layer, const db::Database& database, SourceDrawing& source, TextCoding coding);
+Record writeLinetype(const db::Linetype& linetype, SourceDrawing& source);
+Record writeLayer(const db::Layer& layer, const db::Database& database, SourceDrawing& source);
 
 // Codes a layer record holds only when they differ from a default.
 constexpr std::initializer_list<int> kLayerOptionalCodes = {420};

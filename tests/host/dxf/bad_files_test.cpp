@@ -44,7 +44,7 @@ TEST(DxfBadFiles, EachNamesTheLineOfItsFault) {
         {"unknown-code.dxf", "line 19: unknown group code 12345"},
         {"bad-number.dxf", "line 20: group 10 needs a number, found \"one\""},
         {"huge-count.dxf", "line 19: LWPOLYLINE announces 999999999 vertices but has 2"},
-        {"non-utf8.dxf", "line 8: the text is not UTF-8"},
+        {"non-utf8.dxf", "line 20: the text is not UTF-8"},
         {"binary-garbage.dxf", "line 1: the text is not UTF-8"},
         {"binary-dxf.dxf", "line 1: binary DXF is not read; save the drawing as ASCII DXF"},
         {"old-version.dxf", "line 7: DXF version AC1009 is older than R2000 (AC1015)"},

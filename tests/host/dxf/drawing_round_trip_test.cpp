@@ -38,8 +38,9 @@ const std::string kDrawing = dxf({
     {70, "0"}, {62, "1"}, {6, "Continuous"}, {370, "50"}, {390, "F"}, {1001, "VEXA"}, {1000, "kept"},
     {0, "ENDTAB"},
     {0, "TABLE"}, {2, "VEXA_TABLE"}, {5, "3"}, {70, "1"}, {0, "VEXA_ENTRY"}, {5, "12"}, {2, "unknown"}, {0, "ENDTAB"},
-    {0, "TABLE"}, {2, "BLOCK_RECORD"}, {5, "1"}, {70, "1"},
+    {0, "TABLE"}, {2, "BLOCK_RECORD"}, {5, "1"}, {70, "2"},
     {0, "BLOCK_RECORD"}, {5, "1F"}, {330, "1"}, {100, "AcDbSymbolTableRecord"}, {100, "AcDbBlockTableRecord"}, {2, "*Model_Space"},
+    {0, "BLOCK_RECORD"}, {5, "1E"}, {330, "1"}, {100, "AcDbSymbolTableRecord"}, {100, "AcDbBlockTableRecord"}, {2, "TITLE"},
     {0, "ENDTAB"},
     {0, "ENDSEC"},
     {0, "SECTION"}, {2, "VEXA_SECTION"}, {0, "ANYTHING"}, {1, "at all"}, {0, "ENDSEC"},
@@ -124,6 +125,21 @@ TEST(DxfRoundTrip, ErasedAndPurgedObjectsLeaveTheFile) {
     EXPECT_EQ(saved.find("SEQEND"), std::string::npos);
 }
 
+// Before R2007 a file is in its code page; what Windows-1252 lacks is escaped.
+TEST(DxfRoundTrip, CodePageTextIsReadAndWrittenBack) {
+    const std::string drawing = dxf({{0, "SECTION"}, {2, "HEADER"}, {9, "$ACADVER"}, {1, "AC1015"}, {0, "ENDSEC"},
+                                     {0, "SECTION"}, {2, "ENTITIES"}, {0, "TEXT"}, {8, "0"}, {1, "Ma\xdf \x80 \\U+4E2D"},
+                                     {0, "ENDSEC"}, {0, "EOF"}});
+    db::Database database;
+    ReadDrawing read = readDrawing(drawing, database);
+    EXPECT_EQ(std::get<db::TextGeometry>(entityOfKind(database, 4)->geometry).text, L"Ma\u00df \u20ac \u4e2d");
+    EXPECT_EQ(writeDrawing(database, read.source, L"0"), drawing);
+    db::Entity text = *entityOfKind(database, 4);
+    std::get<db::TextGeometry>(text.geometry).text = L"\u4e2d\u00e9";
+    ASSERT_EQ(database.updateEntity(text), db::Refusal::None);
+    EXPECT_NE(writeDrawing(database, read.source, L"0").find("\n\\U+4E2D\xe9\n"), std::string::npos);
+}
+
 // A drawing made in the simulator: the skeleton's tables and spaces, the database's records in.
 TEST(DxfRoundTrip, NewDrawingReadsBackWhole) {
     db::Database database;
@@ -144,7 +160,7 @@ TEST(DxfRoundTrip, NewDrawingReadsBackWhole) {
                         db::SplineGeometry{2, {{0, 0, 0}, {1, 2, 0}, {3, 0, 0}}, {0, 0, 0, 1, 1, 1}, {1.0, 0.5, 1.0}}});
     SourceDrawing source = newDrawingSource();
     const std::string saved = writeDrawing(database, source, L"0");
-    EXPECT_NE(saved.find("Stra\\U+00DFe"), std::string::npos);  // R2000 escapes what is not ASCII
+    EXPECT_NE(saved.find("Stra\xdf" "e"), std::string::npos);  // R2000 is in Windows-1252
 
     db::Database again;
     readDrawing(saved, again);
