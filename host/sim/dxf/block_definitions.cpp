@@ -1,6 +1,5 @@
 #include "dxf/block_definitions.h"
 
-#include <charconv>
 #include <set>
 
 #include "dxf/entity_kinds.h"
@@ -11,11 +10,16 @@ namespace vexa::sim::dxf {
 
 namespace {
 
-std::string newHandle(SourceDrawing& source) {
-    char digits[20];
-    std::string text(digits, std::to_chars(digits, digits + sizeof digits, source.nextHandle++, 16).ptr);
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
+// BLOCK's and ENDBLK's common groups: both belong to the block's record, on layer "0".
+Record blockEntity(const char* type, const char* subclass, const MissingBlock& block, SourceDrawing& source) {
+    Record record;
+    writeString(record, 0, type);
+    writeString(record, 5, source.newHandle());
+    writeString(record, 330, block.recordHandle);
+    writeString(record, 100, "AcDbEntity");
+    writeString(record, 8, "0");
+    writeString(record, 100, subclass);
+    return record;
 }
 
 std::set<std::wstring> definedBlocks(const DxfFile& file) {
@@ -36,7 +40,7 @@ std::vector<MissingBlock> missingBlocks(const db::Database& database, SourceDraw
     for (const db::Entity* e = database.firstEntity(); e != nullptr; e = database.entityAfter(e->id)) {
         const auto* reference = std::get_if<db::BlockReferenceGeometry>(&e->geometry);
         if (reference != nullptr && known.insert(upperCase(reference->block)).second) {
-            missing.push_back({reference->block, newHandle(source)});
+            missing.push_back({reference->block, source.newHandle()});
         }
     }
     return missing;
@@ -55,26 +59,13 @@ Record blockRecordEntry(const MissingBlock& block, const std::string& tableHandl
 
 std::vector<Record> emptyBlock(const MissingBlock& block, SourceDrawing& source) {
     const std::string name = encodeText(block.name);
-    Record begin;
-    writeString(begin, 0, "BLOCK");
-    writeString(begin, 5, newHandle(source));
-    writeString(begin, 330, block.recordHandle);
-    writeString(begin, 100, "AcDbEntity");
-    writeString(begin, 8, "0");
-    writeString(begin, 100, "AcDbBlockBegin");
+    Record begin = blockEntity("BLOCK", "AcDbBlockBegin", block, source);
     writeString(begin, 2, name);
     writeInteger(begin, 70, 0);
     writePoint(begin, 10, {});
     writeString(begin, 3, name);
     writeString(begin, 1, "");
-    Record end;
-    writeString(end, 0, "ENDBLK");
-    writeString(end, 5, newHandle(source));
-    writeString(end, 330, block.recordHandle);
-    writeString(end, 100, "AcDbEntity");
-    writeString(end, 8, "0");
-    writeString(end, 100, "AcDbBlockEnd");
-    return {std::move(begin), std::move(end)};
+    return {std::move(begin), blockEntity("ENDBLK", "AcDbBlockEnd", block, source)};
 }
 
 }  // namespace vexa::sim::dxf

@@ -1,6 +1,5 @@
 #include "dxf/drawing_writer.h"
 
-#include <charconv>
 #include <set>
 
 #include "dxf/block_definitions.h"
@@ -54,7 +53,7 @@ private:
         for (Record variable : section.records) {
             const std::string_view name = stringValue(variable, 9);
             for (Group& group : variable) {
-                if (name == "$HANDSEED" && group.code == 5) group.value = hex(source_.nextHandle);
+                if (name == "$HANDSEED" && group.code == 5) group.value = SourceDrawing::hexHandle(source_.nextHandle);
                 if (name == "$CLAYER" && group.code == 8 && database_.layers().contains(currentLayer)) {
                     group.value = encodeText(currentLayer);
                 }
@@ -62,13 +61,6 @@ private:
             appendRecord(out, variable);
         }
         return out;
-    }
-
-    static std::string hex(unsigned long long value) {
-        char digits[20];
-        std::string text(digits, std::to_chars(digits, digits + sizeof digits, value, 16).ptr);
-        for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        return text;
     }
 
     // What was read when nothing changed, else the original with the new values, else written anew.
@@ -182,7 +174,7 @@ private:
             appendRecord(out, end->second);
             return;
         }
-        Record sequenceEnd{{0, "SEQEND", 0}, {5, hex(source_.nextHandle++), 0}, {330, handle, 0}, {100, "AcDbEntity", 0}};
+        Record sequenceEnd{{0, "SEQEND", 0}, {5, source_.newHandle(), 0}, {330, handle, 0}, {100, "AcDbEntity", 0}};
         sequenceEnd.push_back({8, encodeText(database_.layers().findById(entity->layer)->name), 0});
         appendRecord(out, sequenceEnd);
     }

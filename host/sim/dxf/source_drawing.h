@@ -44,6 +44,9 @@ struct SourceDrawing {
 
     // The object's handle in the file; an object new to the file takes the next free one.
     const std::string& handleOf(db::ObjectId id);
+    // A handle for a record the database does not hold (a SEQEND, an empty block).
+    std::string newHandle() { return hexHandle(nextHandle++); }
+    static std::string hexHandle(unsigned long long value);
 };
 
 }  // namespace vexa::sim::dxf
