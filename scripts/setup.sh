@@ -6,7 +6,7 @@ packages=(build-essential cmake ninja-build ccache llvm-14 libgtest-dev libgmock
           libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
           libocct-data-exchange-dev libtbb-dev occt-misc libxml2-dev
           libcairo2-dev libpango1.0-dev fonts-wine fonts-wqy-zenhei
-          g++-mingw-w64-x86-64 wine64)
+          g++-mingw-w64-x86-64 wine64 python3-ezdxf)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

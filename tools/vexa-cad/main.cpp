@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dxf/drawing_files.h"
 #include "lisp/utf8.h"
 #include "sim/fault_points.h"
 #include "sim/host.h"
@@ -19,12 +20,14 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: vexa-cad [--plugins DIR] [--user FILE] [--drives DIR] [--fault SERVICE[:N]] [--pictures DIR] SCRIPT.lsp [DRAWING.dwg ...]\n"
-    "  Opens the drawings (default: one new drawing), loads the five plug-ins, runs the\n"
-    "  script in the current drawing, answering prompts from the user file.\n"
+    "usage: vexa-cad [--plugins DIR] [--user FILE] [--drives DIR] [--fault SERVICE[:N]] [--pictures DIR] [--save DIR]\n"
+    "                SCRIPT.lsp [DRAWING.dwg|DRAWING.dxf ...]\n"
+    "  Opens the drawings (default: one new drawing; a .dxf one from its file), loads the five\n"
+    "  plug-ins, runs the script in the current drawing, answering prompts from the user file.\n"
     "  --drives DIR keeps the simulated machine's files (C:\\ is DIR/c) after the run.\n"
     "  --fault SERVICE[:N] makes the host service's Nth call (default 1) fail; repeatable.\n"
-    "  --pictures DIR writes a PNG of the window at every show and picture act, numbered in order.\n";
+    "  --pictures DIR writes a PNG of the window at every show and picture act, numbered in order.\n"
+    "  --save DIR writes every open drawing to DIR as NAME.dxf at exit.\n";
 
 constexpr const char* pluginNames[] = {"VexaOrdo", "VexaKito", "VexaDim", "Vexa3D", "VexaSetup"};
 
@@ -47,22 +50,36 @@ std::wstring fullPath(const std::filesystem::path& drawing) {
     return windowsPath ? drawing.wstring() : std::filesystem::absolute(drawing).wstring();
 }
 
+// NAME.dxf for each drawing, by the name's last part (a Windows path's too).
+void saveDrawings(vexa::sim::Host& host, const std::filesystem::path& folder) {
+    std::filesystem::create_directories(folder);
+    for (const auto& document : host.documents().documents()) {
+        std::wstring name = document->fileName();
+        name = name.substr(name.find_last_of(L"\\/") + 1);
+        const std::filesystem::path file = folder / std::filesystem::path(name).replace_extension(".dxf");
+        vexa::sim::dxf::saveDxfDrawing(host, *document, file);
+    }
+}
+
 int run(const std::vector<std::string>& arguments, const std::filesystem::path& executable) {
     std::filesystem::path pluginDir = executable.parent_path().parent_path() / "plugins";
     std::filesystem::path userFile;
     std::filesystem::path driveRoot;
     std::filesystem::path pictureDir;
+    std::filesystem::path saveDir;
     std::filesystem::path script;
     std::vector<std::filesystem::path> drawings;
     std::vector<std::string> armed;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if ((argument == "--plugins" || argument == "--user" || argument == "--drives" || argument == "--pictures") &&
+        if ((argument == "--plugins" || argument == "--user" || argument == "--drives" || argument == "--pictures" ||
+             argument == "--save") &&
             i + 1 < arguments.size()) {
-            (argument == "--plugins"  ? pluginDir
-             : argument == "--user"   ? userFile
-             : argument == "--drives" ? driveRoot
-                                      : pictureDir) = arguments[++i];
+            (argument == "--plugins"    ? pluginDir
+             : argument == "--user"     ? userFile
+             : argument == "--drives"   ? driveRoot
+             : argument == "--pictures" ? pictureDir
+                                        : saveDir) = arguments[++i];
         } else if (argument == "--fault" && i + 1 < arguments.size()) {
             armed.push_back(arguments[++i]);
         } else if (argument == "--help" || argument.starts_with("--")) {
@@ -89,13 +106,17 @@ int run(const std::vector<std::string>& arguments, const std::filesystem::path& 
         host.setPictureTaker([&pictures](HWND window) { pictures->take(window); });
     }
     if (drawings.empty()) host.documents().newDocument();
-    for (const auto& drawing : drawings) host.documents().openDocument(fullPath(drawing));
+    for (const auto& drawing : drawings) {
+        vexa::sim::Document& document = host.documents().openDocument(fullPath(drawing));
+        if (vexa::sim::dxf::isDxfName(drawing)) vexa::sim::dxf::openDxfDrawing(host, document, drawing);
+    }
     // Failures are armed before the plug-ins load, so their initialisation can meet them too.
     if (!userFile.empty()) vexa::sim::queueUserScript(host, readWide(userFile));
     for (const std::string& fault : armed) vexa::sim::armFaultFromText(host, std::wstring(fault.begin(), fault.end()));
     for (const char* name : pluginNames) host.loadPlugin((pluginDir / (std::string(name) + ".so")).string());
 
     const bool ran = host.runScript(readWide(script));
+    if (!saveDir.empty()) saveDrawings(host, saveDir);
     vexa::sim::auditRunEnd(host);
     for (const auto& name : {L"VexaSetup", L"Vexa3D", L"VexaDim", L"VexaKito", L"VexaOrdo"}) host.unloadPlugin(name);
     writeUtf8(L"\n");

@@ -1,4 +1,4 @@
-// The host's own commands that scripts and tests use: LINE.
+// The host's own commands that scripts and tests use: LINE, SAVEAS.
 #pragma once
 
 namespace vexa::sim {
@@ -6,5 +6,7 @@ namespace vexa::sim {
 class CommandStack;
 
 void registerHostCommands(CommandStack& commands);
+
+void saveAsCommand();
 
 }  // namespace vexa::sim

@@ -27,6 +27,7 @@ void lineCommand() {
 
 void registerHostCommands(CommandStack& commands) {
     commands.addCommand(L"ACAD_MAIN", L"_LINE", L"LINE", 0, &lineCommand, nullptr, -1, nullptr);
+    commands.addCommand(L"ACAD_MAIN", L"_SAVEAS", L"SAVEAS", 0, &saveAsCommand, nullptr, -1, nullptr);
 }
 
 }  // namespace vexa::sim

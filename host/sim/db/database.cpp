@@ -103,6 +103,15 @@ Refusal Database::purgeLayer(ObjectId id, std::wstring_view currentLayer) {
     return Refusal::None;
 }
 
+Refusal Database::addLinetype(Linetype linetype, ObjectId* id) {
+    if (!isValidSymbolName(linetype.name)) return Refusal::BadName;
+    if (linetypes_.contains(linetype.name)) return Refusal::NameTaken;
+    linetype.id = nextId();
+    if (id != nullptr) *id = linetype.id;
+    linetypes_.add(std::move(linetype));
+    return Refusal::None;
+}
+
 Refusal Database::renameLinetype(ObjectId id, const std::wstring& name) {
     const Linetype* stored = linetypes_.findById(id);
     if (stored == nullptr) return Refusal::NotFound;

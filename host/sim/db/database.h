@@ -39,6 +39,8 @@ public:
     // Purges an unused layer: never "0", the current layer or a layer with entities on it.
     Refusal purgeLayer(ObjectId id, std::wstring_view currentLayer);
 
+    // A new linetype (id assigned here); BadName or NameTaken refuse it.
+    Refusal addLinetype(Linetype linetype, ObjectId* id = nullptr);
     // Renames a linetype; the three standard ones keep their names.
     Refusal renameLinetype(ObjectId id, const std::wstring& name);
 
