@@ -4,13 +4,11 @@
 
 namespace {
 
-using vexa::frame::answerNil;
-
 constexpr vexa::frame::LispFunction dimFunctions[] = {
     {L"Vexa-DimSetupDlg", vexa::dim::dimSetupDlg},
     {L"Vexa-DimSettingsDlg", vexa::dim::dimSettingsDlg},
-    {L"Vexa-dynSymEnt", answerNil},
-    {L"Vexa-adjDimTxt", answerNil},
+    {L"Vexa-dynSymEnt", vexa::dim::dynSymEnt},
+    {L"Vexa-adjDimTxt", vexa::dim::adjDimTxt},
 };
 
 class CDimApp : public vexa::frame::PluginApp {

@@ -7,5 +7,7 @@ namespace vexa::dim {
 
 int dimSetupDlg(resbuf* args);
 int dimSettingsDlg(resbuf* args);
+int dynSymEnt(resbuf* args);
+int adjDimTxt(resbuf* args);
 
 }  // namespace vexa::dim

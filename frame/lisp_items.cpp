@@ -50,6 +50,23 @@ const ACHAR* Element::string() const {
     return node_->resval.rstring ? node_->resval.rstring : L"";
 }
 
+std::optional<std::array<double, 3>> Element::point() const {
+    if (node_->restype != RT3DPOINT && node_->restype != RTPOINT) return std::nullopt;
+    const ads_real* p = node_->resval.rpoint;
+    const std::array<double, 3> point{p[0], p[1], node_->restype == RT3DPOINT ? p[2] : 0.0};
+    for (const double coordinate : point) {
+        if (!std::isfinite(coordinate)) return std::nullopt;
+    }
+    return point;
+}
+
+bool Element::entityName(ads_name name) const {
+    if (node_->restype != RTENAME) return false;
+    name[0] = node_->resval.rlname[0];
+    name[1] = node_->resval.rlname[1];
+    return true;
+}
+
 std::vector<Element> elementsOf(const resbuf* chain) {
     std::vector<Element> elements;
     for (const resbuf* node = chain; node != nullptr && node->restype != RTLE; node = after(node)) {

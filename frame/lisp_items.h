@@ -2,6 +2,7 @@
 // caption lists, coded option lists, colour quadruples and layer rows.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,10 @@ public:
     std::optional<short> integer() const;  // RTSHORT or RTLONG, read as 16 bits
     std::optional<double> real() const;     // a finite RTREAL, or an integer widened
     const ACHAR* string() const;            // RTSTR text, else null
+    // A 3D point (a 2D point gets z 0) with finite coordinates.
+    std::optional<std::array<double, 3>> point() const;
+    // An entity name, copied into `name`.
+    bool entityName(ads_name name) const;
 
 private:
     const resbuf* node_;

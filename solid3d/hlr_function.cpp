@@ -1,8 +1,8 @@
 #include <array>
 #include <vector>
 
-#include "acad/dbblocks.h"
 #include "acad/hlrapi.h"
+#include "frame/model_space.h"
 #include "frame/resbuf_chain.h"
 #include "solid3d/hlr_request.h"
 #include "solid3d/views_functions.h"
@@ -17,23 +17,6 @@ constexpr std::size_t kOtherClasses = 4;
 struct EntityName {
     ads_name name;
 };
-
-// Appends the entity to model space and closes it; false (the entity still the caller's) when
-// the block table, model space or the append refuse.
-bool appendToModelSpace(AcDbEntity* entity, AcDbObjectId& id) {
-    AcDbBlockTable* table = nullptr;
-    if (acdbHostApplicationServices()->workingDatabase()->getBlockTable(table, AcDb::kForRead) != Acad::eOk) return false;
-    AcDbBlockTableRecord* space = nullptr;
-    if (table->getAt(ACDB_MODEL_SPACE, space, AcDb::kForWrite) != Acad::eOk) {
-        table->close();
-        return false;
-    }
-    const bool appended = space->appendAcDbEntity(id, entity) == Acad::eOk;
-    if (appended) entity->close();
-    space->close();
-    table->close();
-    return appended;
-}
 
 void setLinetypeByLayer(const AcDbObjectId& id) {
     AcDbEntity* entity = nullptr;
@@ -57,7 +40,7 @@ int hlr(resbuf* args) {
     for (int i = 0; i < count; ++i) {
         const AsdkHlrData* data = collector.getOutputData(i);
         AcDbObjectId id;
-        if (!appendToModelSpace(data->getResultEntity(), id)) {
+        if (!frame::appendToModelSpace(data->getResultEntity(), id)) {
             acutPrintf(L"Failed to add entity to current space.\n");
             // The records not added are nobody's but ours now.
             for (int rest = i; rest < count; ++rest) delete collector.getOutputData(rest)->getResultEntity();

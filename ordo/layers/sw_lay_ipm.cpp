@@ -1,7 +1,7 @@
 #include "ordo/layers/sw_lay_ipm.h"
 
 #include "acad/acedtrans.h"
-#include "acad/acedvports.h"
+#include "frame/drawing_view.h"
 #include "ordo/layers/sw_lay_geometry.h"
 
 namespace vexa::ordo {
@@ -9,16 +9,6 @@ namespace vexa::ordo {
 namespace {
 
 constexpr std::uint16_t kBandColour = 141;
-
-AcDbObjectId continuousLinetype() {
-    AcDbDatabase* database = acdbHostApplicationServices()->workingDatabase();
-    AcDbLinetypeTable* table = nullptr;
-    if (database == nullptr || database->getLinetypeTable(table, AcDb::kForRead) != Acad::eOk) return {};
-    AcDbObjectId id;
-    table->getAt(L"CONTINUOUS", id);
-    table->close();
-    return id;
-}
 
 AcGeVector3d displayToWorld(const AcGeVector3d& direction) {
     resbuf display{nullptr, RTSHORT, {}};
@@ -33,14 +23,10 @@ AcGeVector3d displayToWorld(const AcGeVector3d& direction) {
 
 }  // namespace
 
-swLayIPM::swLayIPM(const AcGePoint3d& basePoint) : basePoint_(basePoint), linetype_(continuousLinetype()) {}
+swLayIPM::swLayIPM(const AcGePoint3d& basePoint) : basePoint_(basePoint), linetype_(frame::continuousLinetype()) {}
 
 void swLayIPM::measureView() {
-    ads_point origin{0.0, 0.0, 0.0};
-    ads_point hundred{0.0, 0.0, 0.0};
-    acedCoordFromPixelToWorld(CPoint(0, 0), origin);
-    acedCoordFromPixelToWorld(CPoint(100, 0), hundred);
-    pixelSize_ = acutDistance(origin, hundred) / 100.0;
+    pixelSize_ = frame::pixelSize();
     const ViewAxes axes =
         viewAxes(displayToWorld(AcGeVector3d::kZAxis), displayToWorld(AcGeVector3d::kXAxis));
     viewX_ = axes.x;

@@ -12,9 +12,11 @@ public:
     bool operator==(const AcGeVector3d&) const = default;
 
     static const AcGeVector3d kXAxis;
+    static const AcGeVector3d kYAxis;
     static const AcGeVector3d kZAxis;
 
     double length() const { return std::sqrt(x * x + y * y + z * z); }
+    double dotProduct(const AcGeVector3d& v) const { return x * v.x + y * v.y + z * v.z; }
     AcGeVector3d crossProduct(const AcGeVector3d& v) const {
         return {y * v.z - z * v.y, z * v.x - x * v.z, x * v.y - y * v.x};
     }
@@ -27,6 +29,7 @@ public:
     AcGeVector3d operator+(const AcGeVector3d& v) const { return {x + v.x, y + v.y, z + v.z}; }
     AcGeVector3d operator-(const AcGeVector3d& v) const { return {x - v.x, y - v.y, z - v.z}; }
     AcGeVector3d operator*(double s) const { return {x * s, y * s, z * s}; }
+    AcGeVector3d operator-() const { return {-x, -y, -z}; }
 
     double x = 0.0;
     double y = 0.0;
@@ -34,7 +37,10 @@ public:
 };
 
 inline const AcGeVector3d AcGeVector3d::kXAxis{1.0, 0.0, 0.0};
+inline const AcGeVector3d AcGeVector3d::kYAxis{0.0, 1.0, 0.0};
 inline const AcGeVector3d AcGeVector3d::kZAxis{0.0, 0.0, 1.0};
 
 inline AcGeVector3d operator*(double s, const AcGeVector3d& v) { return v * s; }
 inline AcGePoint3d operator+(const AcGePoint3d& p, const AcGeVector3d& v) { return {p.x + v.x, p.y + v.y, p.z + v.z}; }
+inline AcGePoint3d operator-(const AcGePoint3d& p, const AcGeVector3d& v) { return {p.x - v.x, p.y - v.y, p.z - v.z}; }
+inline AcGeVector3d operator-(const AcGePoint3d& a, const AcGePoint3d& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
