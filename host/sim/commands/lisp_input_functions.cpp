@@ -72,19 +72,15 @@ ValuePtr keywordOr(const InputAnswer& answer, ValuePtr value) {
 
 void defineInputFunctions(lisp::Interpreter& lisp, Host& host) {
     Host* const at = &host;
-    lisp.defineExternal(L"initget", [at](const Args& args) -> ValuePtr {
+    lisp.defineExternal(L"initget", [host = at](const Args& args) -> ValuePtr {
         lisp::requireArgCount(args, 0, 2);
-        int bits = 0;
-        std::wstring keywords;
-        std::size_t next = 0;
-        if (!args.empty() && !(args[0] && args[0]->is(ValueKind::String))) {
-            if (args[0]) bits = lisp::integerArg(args, 0);
-            next = 1;
-        }
-        if (next < args.size() && args[next]) keywords = lisp::stringArg(args, next);
-        if (next + 1 < args.size()) lisp::throwTooManyArguments();
+        // (initget bits keywords), (initget bits) or (initget keywords).
+        const bool keywordsOnly = args.size() == 1 && args[0] && args[0]->is(ValueKind::String);
+        const int bits = args.empty() || keywordsOnly || !args[0] ? 0 : lisp::integerArg(args, 0);
+        const std::size_t index = keywordsOnly ? 0 : 1;
+        const std::wstring keywords = index < args.size() && args[index] ? lisp::stringArg(args, index) : std::wstring();
         if (bits < 0 || bits > 0xFFF) lisp::throwBadArgumentValue(L"AutoCAD initget bits", args[0]);
-        at->inputOptions().set(bits, std::move(keywords));
+        host->inputOptions().set(bits, keywords);
         return nullptr;
     });
     lisp.defineExternal(L"getpoint", [at](const Args& args) -> ValuePtr {
