@@ -244,7 +244,7 @@ void Host::auditSince(const AuditMark& mark, std::wstring_view what) {
     }
 }
 
-PromptResult Host::promptString(bool spacesAllowed, const ACHAR* prompt) {
+PromptResult Host::promptString(bool spacesAllowed, const ACHAR* prompt, bool picksAllowed) {
     if (prompt != nullptr) commandLine_.print(prompt);
     ++promptDepth_;
     PromptResult result{RTCAN, {}};
@@ -281,7 +281,20 @@ PromptResult Host::promptString(bool spacesAllowed, const ACHAR* prompt) {
             result = {RTNORM, {}};
             break;
         }
-        // Picks and keys in the drawing answer only selection prompts.
+        if (picksAllowed && answer.kind == PromptAnswer::Kind::RightClick) {
+            commandLine_.print(L"\n");
+            result = {RTNORM, {}};
+            break;
+        }
+        if (picksAllowed && answer.kind == PromptAnswer::Kind::Pick) {
+            // A click in another viewport only makes that one current.
+            const std::optional<db::Point2> world = editor_->pointOfClick(answer);
+            if (!world) continue;
+            commandLine_.print(L"\n");
+            result = {RTNORM, {}, db::Point3{world->x, world->y, 0.0}};
+            break;
+        }
+        // Picks and keys in the drawing answer only selection and point prompts.
         if (answer.kind != PromptAnswer::Kind::Text) {
             audit_.record(L"a text prompt got a pick or key act: " + std::wstring(prompt ? prompt : L""));
             break;

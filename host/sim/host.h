@@ -10,6 +10,7 @@
 
 #include "lisp/value.h"
 #include "sim/audit_log.h"
+#include "sim/commands/input_options.h"
 #include "sim/command_line.h"
 #include "sim/command_stack.h"
 #include "sim/document_manager.h"
@@ -35,6 +36,8 @@ namespace vexa::sim {
 struct PromptResult {
     int status;
     std::wstring text;
+    // A click in the drawing, at a prompt that takes points.
+    std::optional<db::Point3> picked{};
 };
 
 // A call of the host's help: the file ("acad.chm" for the host's own) and the topic.
@@ -120,7 +123,11 @@ public:
     int invoke(const resbuf* arguments, resbuf** result);
 
     // Prompts and commands.
-    PromptResult promptString(bool spacesAllowed, const ACHAR* prompt);
+    // With picks allowed a click in the current viewport answers with its point (a right click
+    // is Enter); elsewhere picks and keys in the drawing are an audit fault.
+    PromptResult promptString(bool spacesAllowed, const ACHAR* prompt, bool picksAllowed = false);
+    // What the next get call takes from acedInitGet or (initget), and the last keyword answered.
+    InputOptions& inputOptions() { return inputOptions_; }
     bool runCommand(std::wstring_view typedName);
     // A command run from a script or acedCommand: echoed as typed, its inputs queued for its
     // prompts; inputs it does not read are dropped.
@@ -199,6 +206,7 @@ private:
     int promptDepth_ = 0;
     int redrawCount_ = 0;
     int dimStyleManagerRuns_ = 0;
+    InputOptions inputOptions_;
     Host* previous_;
 };
 

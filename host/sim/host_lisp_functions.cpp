@@ -5,6 +5,7 @@
 #include "db/lisp_table_functions.h"
 #include "lisp/arguments.h"
 #include "lisp/printer.h"
+#include "sim/commands/lisp_input_functions.h"
 #include "sim/host.h"
 
 namespace vexa::sim {
@@ -44,6 +45,7 @@ void Host::defineHostFunctions(Document& document) {
     lisp::Interpreter& lisp = document.lisp();
     db::defineTableFunctions(lisp, document.database(), sysvars_);
     db::defineDictionaryFunctions(lisp, document.database());
+    defineInputFunctions(lisp, *this);
     lisp.defineExternal(L"getvar", [this](const Args& args) -> ValuePtr {
         lisp::requireArgCount(args, 1, 1);
         const std::optional<VariableValue> value = variable(lisp::stringArg(args, 0));

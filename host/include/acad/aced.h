@@ -36,6 +36,20 @@ int acedInvoke(const resbuf* args, resbuf** result);
 int acedCommand(int type, ...);
 
 int acedGetStringB(int cronly, const ACHAR* prompt, ACHAR* result, std::size_t bufferSize);
+
+// Control bits and keywords for the next get call only: 1 no Enter, 2 no zero, 4 no negative,
+// 32 dashed rubber band, 64 plane distance, 128 arbitrary input. RTNORM or RTERROR.
+int acedInitGet(int val, const ACHAR* kwl);
+// Each answers RTNORM, RTNONE (Enter), RTCAN (ESC) or RTKWORD (acedGetInput gives the keyword).
+// pt is the base point (nullptr: none).
+int acedGetPoint(const ads_point pt, const ACHAR* prompt, ads_point result);
+int acedGetDist(const ads_point pt, const ACHAR* prompt, ads_real* result);
+int acedGetInt(const ACHAR* prompt, int* result);
+int acedGetReal(const ACHAR* prompt, ads_real* result);
+// The keyword's global name; RTINPUTTRUNCATED when it does not fit.
+int acedGetKword(const ACHAR* prompt, ACHAR* result, std::size_t bufferSize);
+// The keyword or arbitrary text of the last get call that answered RTKWORD.
+int acedGetInput(ACHAR* result, std::size_t bufferSize);
 int acedGetVar(const ACHAR* name, resbuf* result);
 int acedSetVar(const ACHAR* name, const resbuf* value);
 

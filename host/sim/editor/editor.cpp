@@ -164,6 +164,20 @@ EditorInput Editor::nextInput(std::wstring_view prompt) {
     }
 }
 
+std::optional<db::Point2> Editor::pointOfClick(const PromptAnswer& act) {
+    const bool outer = listening_;
+    listening_ = true;
+    perform(act);
+    host_.windows().pumpAll();
+    listening_ = outer;
+    std::optional<db::Point2> world;
+    for (const EditorInput& input : pending_) {
+        if (input.kind == EditorInput::Kind::Pick) world = input.world;
+    }
+    pending_.clear();
+    return world;
+}
+
 void Editor::perform(const PromptAnswer& act) {
     Input& input = host_.input();
     switch (act.kind) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,9 @@ public:
 
     // The next input of a waiting prompt: what the message loop brings, else the user's next act.
     EditorInput nextInput(std::wstring_view prompt);
+    // Clicks as the act says, through the host's loop: the world point, or nothing when the click
+    // only made another viewport current or fell outside every viewport.
+    std::optional<db::Point2> pointOfClick(const PromptAnswer& act);
     // Where on the screen a click at the position lands.
     POINT screenPoint(const ViewPosition& position) const;
     // The reach of a pick in world units: the pick box in the current viewport.

@@ -7,8 +7,8 @@
 namespace vexa::sim::lisp {
 
 void throwBadArgumentType(std::wstring_view predicate, const ValuePtr& value) {
-    // AutoLISP puts a colon after the numeric predicates only.
-    const bool colon = predicate == L"numberp" || predicate == L"fixnump";
+    // AutoLISP puts a colon after the numeric predicates and the point check only.
+    const bool colon = predicate == L"numberp" || predicate == L"fixnump" || predicate == L"2D/3D point";
     std::wstring message = L"bad argument type: ";
     message += predicate;
     message += colon ? L": " : L" ";
