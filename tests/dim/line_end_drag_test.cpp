@@ -34,8 +34,8 @@ protected:
         opened->close();
         return result;
     }
-    void move(double x, double y) { host.user().queue(sim::PromptAnswer::move({x, y})); }
-    void pick(double x, double y) { host.user().queue(sim::PromptAnswer::pick({x, y})); }
+    void move(double x, double y) { host.user().queue(sim::PromptAnswer::move({false, x, y, 0})); }
+    void pick(double x, double y) { host.user().queue(sim::PromptAnswer::pick({false, x, y, 0})); }
     void during(std::function<void(sim::Host&)> check) {
         host.user().queue(sim::PromptAnswer::window(L"check", std::move(check)));
     }
@@ -88,7 +88,7 @@ TEST_F(LineEndDrag, TheCursorStartsOnTheMovingEndOrWhereTheLineLeavesTheView) {
     EXPECT_EQ(drag(inside), L"nil");
     POINT cursor{0, 0};
     GetCursorPos(&cursor);
-    POINT expected = host.editor().screenPoint({10.0, 0.0});
+    POINT expected = host.editor().screenPoint({false, 10.0, 0.0, 0});
     EXPECT_EQ(cursor.x, expected.x);
     EXPECT_EQ(cursor.y, expected.y);
     // The end lies far right of the view (x 200 is its edge, pixel 1600).
@@ -96,7 +96,7 @@ TEST_F(LineEndDrag, TheCursorStartsOnTheMovingEndOrWhereTheLineLeavesTheView) {
     pressEscape();
     EXPECT_EQ(drag(leaving), L"nil");
     GetCursorPos(&cursor);
-    expected = host.editor().screenPoint({200.0, 0.0});
+    expected = host.editor().screenPoint({false, 200.0, 0.0, 0});
     EXPECT_EQ(cursor.x, expected.x);
     EXPECT_EQ(cursor.y, expected.y);
     EXPECT_EQ(ends(leaving).second, AcGePoint3d(1000, 0, 0));

@@ -59,8 +59,8 @@ protected:
     std::wstring adjust(const std::wstring& records, const std::wstring& defaultHeight = L"2.5") {
         return eval(L"(Vexa-adjDimTxt \"Height: \" '(0.0 0.0 0.0) " + defaultHeight + L" (list " + records + L"))");
     }
-    void move(double x, double y) { host.user().queue(sim::PromptAnswer::move({x, y})); }
-    void pick(double x, double y) { host.user().queue(sim::PromptAnswer::pick({x, y})); }
+    void move(double x, double y) { host.user().queue(sim::PromptAnswer::move({false, x, y, 0})); }
+    void pick(double x, double y) { host.user().queue(sim::PromptAnswer::pick({false, x, y, 0})); }
     void during(std::function<void(sim::Host&)> check) {
         host.user().queue(sim::PromptAnswer::window(L"check", std::move(check)));
     }
