@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "sim/fault_points.h"
 #include "sim/system_variables.h"
 
 namespace vexa::sim {
@@ -46,6 +47,7 @@ void DocumentManager::closeDocument(Document& document) {
     for (AcApDocManagerReactor* reactor : std::vector(reactors_)) reactor->documentToBeDestroyed(&document);
     auto it = std::find_if(documents_.begin(), documents_.end(), [&](const auto& d) { return d.get() == &document; });
     if (it == documents_.end()) return;
+    std::erase(locks_, &document);
     documents_.erase(it);
     current_ = documents_.empty() ? nullptr : documents_.front().get();
 }
@@ -101,6 +103,25 @@ Acad::ErrorStatus DocumentManager::sendStringToExecute(AcApDocument* document, c
     if (found == documents_.end() || text == nullptr) return Acad::eInvalidInput;
     if (activate) activateDocument(document);
     if (stringSink_) stringSink_(**found, text);
+    return Acad::eOk;
+}
+
+bool DocumentManager::isOpen(const AcApDocument* document) const {
+    return std::any_of(documents_.begin(), documents_.end(), [&](const auto& d) { return d.get() == document; });
+}
+
+Acad::ErrorStatus DocumentManager::lockDocument(AcApDocument* document, AcAp::DocLockMode, const ACHAR*, const ACHAR*,
+                                                bool) {
+    if (!isOpen(document)) return Acad::eInvalidInput;
+    if (serviceFails(L"lockDocument")) return Acad::eLockViolation;
+    locks_.push_back(document);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus DocumentManager::unlockDocument(AcApDocument* document) {
+    const auto held = std::find(locks_.rbegin(), locks_.rend(), document);
+    if (held == locks_.rend()) return Acad::eInvalidInput;
+    locks_.erase(std::next(held).base());
     return Acad::eOk;
 }
 

@@ -42,15 +42,23 @@ public:
     Acad::ErrorStatus sendStringToExecute(AcApDocument* document, const ACHAR* text, bool activate,
                                           bool wrapUpInactiveDoc, bool echoString) override;
 
+    // A document may be locked again while locked; each lock needs its unlock.
+    Acad::ErrorStatus lockDocument(AcApDocument* document, AcAp::DocLockMode mode, const ACHAR* globalCmdName,
+                                   const ACHAR* localCmdName, bool prompt) override;
+    Acad::ErrorStatus unlockDocument(AcApDocument* document) override;
+    std::size_t lockCount() const { return locks_.size(); }
+
     std::size_t reactorCount() const { return reactors_.size(); }
 
 private:
     Document& add(std::wstring fileName);
+    bool isOpen(const AcApDocument* document) const;
 
     std::vector<std::unique_ptr<Document>> documents_;
     Document* current_ = nullptr;
     std::vector<AcApDocManagerReactor*> reactors_;
     std::vector<HINSTANCE> resourceHandles_;
+    std::vector<const AcApDocument*> locks_;  // one entry per lock held
     DocumentHook opened_;
     DocumentHook closing_;
     StringSink stringSink_;

@@ -18,7 +18,7 @@ namespace {
 constexpr const wchar_t* kServices[] = {
     L"acedRegisterFilterWinMsg", L"acedRegisterWatchWinMsg", L"SetWindowsHookExW", L"acedInvoke",
     L"acdbOpenObject", L"acrxLoadModule", L"acedSSGet", L"getBlockTable", L"appendAcDbEntity",
-    L"CreateFileW", L"WriteFile",
+    L"CreateFileW", L"WriteFile", L"lockDocument",
 };
 
 std::string narrow(std::wstring_view text) {

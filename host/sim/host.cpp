@@ -205,7 +205,8 @@ int Host::invoke(const resbuf* arguments, resbuf** result) {
 
 Host::AuditMark Host::auditMark() {
     return {resbufs_.outstanding(), documents_.resourceDepth(), windows_->serialMark(), openObjects(),
-            editor_->selectionSets().live(), kernelHandles_.openCount(), folderPicker_.liveLists()};
+            editor_->selectionSets().live(), kernelHandles_.openCount(), folderPicker_.liveLists(),
+            documents_.lockCount()};
 }
 
 std::size_t Host::openObjects() const {
@@ -238,6 +239,10 @@ void Host::auditSince(const AuditMark& mark, std::wstring_view what) {
         audit_.record(std::wstring(what) + L" left " + std::to_wstring(folderPicker_.liveLists() - mark.itemLists) +
                       L" item id list(s) not freed");
     }
+    if (documents_.lockCount() > mark.documentLocks) {
+        audit_.record(std::wstring(what) + L" left " + std::to_wstring(documents_.lockCount() - mark.documentLocks) +
+                      L" document lock(s) held");
+    }
     // Only modeless windows (made by a dialog's Create) may outlive the call that made them.
     for (HWND window : windows_->survivorsSince(mark.windowSerial)) {
         audit_.record(std::wstring(what) + L" left " + windows_->describe(window) + L" open");
@@ -268,7 +273,8 @@ PromptResult Host::promptString(bool spacesAllowed, const ACHAR* prompt, bool pi
             performWindowAct(*this, answer);
             continue;
         }
-        if (answer.kind == PromptAnswer::Kind::Move || answer.kind == PromptAnswer::Kind::Graphics) {
+        if (answer.kind == PromptAnswer::Kind::Move || answer.kind == PromptAnswer::Kind::Graphics ||
+            answer.kind == PromptAnswer::Kind::CursorPlace) {
             cursor_.perform(answer);
             continue;
         }

@@ -158,6 +158,7 @@ private:
         std::size_t selectionSets;
         std::size_t kernelHandles;
         std::size_t itemLists;
+        std::size_t documentLocks;
     };
 
     AcRx::AppRetCode send(PluginModule& module, AcRx::AppMsgCode message, void* packet = nullptr);

@@ -51,6 +51,12 @@ public:
     // returns control: to a command waiting for input, else to the command line.
     virtual Acad::ErrorStatus sendStringToExecute(AcApDocument* document, const ACHAR* text, bool activate = true,
                                                   bool wrapUpInactiveDoc = false, bool echoString = true) = 0;
+    // Locks the document for the caller's changes; eLockViolation when the host refuses. Every
+    // lock is undone with unlockDocument before the AutoLISP call that took it returns.
+    virtual Acad::ErrorStatus lockDocument(AcApDocument* document, AcAp::DocLockMode mode = AcAp::kWrite,
+                                           const ACHAR* globalCmdName = nullptr, const ACHAR* localCmdName = nullptr,
+                                           bool prompt = true) = 0;
+    virtual Acad::ErrorStatus unlockDocument(AcApDocument* document) = 0;
 };
 
 AcApDocManager* acDocManagerPtr();

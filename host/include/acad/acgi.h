@@ -2,18 +2,40 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "acad/dbmain.h"
 #include "acad/gevec3d.h"
 
+// The style of transient text: a font (a shape file such as "txt.shx", or a typeface), size and
+// width factor. It needs no database.
 class AcGiTextStyle {
 public:
     AcGiTextStyle() = default;
     explicit AcGiTextStyle(double textSize) : textSize_(textSize) {}
+    void setFileName(const ACHAR* fileName) { fileName_ = fileName != nullptr ? fileName : L""; }
+    void setBigFontFileName(const ACHAR* fileName) { bigFontFileName_ = fileName != nullptr ? fileName : L""; }
+    void setFont(const ACHAR* typeface, bool bold, bool italic, int charset, int pitchAndFamily);
+    const ACHAR* fileName() const { return fileName_.c_str(); }
+    const ACHAR* bigFontFileName() const { return bigFontFileName_.c_str(); }
+    void setTextSize(double size) { textSize_ = size; }
     double textSize() const { return textSize_; }
+    void setXScale(double factor) { xScale_ = factor; }
+    double xScale() const { return xScale_; }
+    // Loads the font the style names: 0 when it is ready (the host falls back to its own shapes
+    // for a file it does not have).
+    int loadStyleRec() const;
+    // Width (x) and height (y) of the text in drawing units. length -1: to the terminator; raw:
+    // no % codes are interpreted (otherwise %%d, %%p, %%c count as one character and %%o, %%u
+    // as none); penups has no effect on the extent here.
+    AcGePoint2d extents(const ACHAR* text, bool penups, int length, bool raw) const;
 
 private:
+    std::wstring fileName_;
+    std::wstring bigFontFileName_;
+    std::wstring typeface_;
     double textSize_ = 1.0;
+    double xScale_ = 1.0;
 };
 
 class AcGiSubEntityTraits {

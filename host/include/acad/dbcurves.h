@@ -8,6 +8,7 @@
 
 class AcDbArc : public AcDbEntity {
 public:
+    ACRX_DECLARE_MEMBERS(AcDbArc)
     AcDbArc() = default;
     // Angles in radians, counter-clockwise from the X axis of the XY plane.
     AcDbArc(const AcGePoint3d& center, double radius, double startAngle, double endAngle)
@@ -26,6 +27,7 @@ private:
 
 class AcDbEllipse : public AcDbEntity {
 public:
+    ACRX_DECLARE_MEMBERS(AcDbEllipse)
     AcDbEllipse() = default;
     // A full ellipse has the parameters 0 and 2 pi.
     AcDbEllipse(const AcGePoint3d& center, const AcGeVector3d& unitNormal, const AcGeVector3d& majorAxis,
@@ -51,6 +53,7 @@ private:
 // A NURBS curve: weights empty for a non-rational one.
 class AcDbSpline : public AcDbEntity {
 public:
+    ACRX_DECLARE_MEMBERS(AcDbSpline)
     AcDbSpline() = default;
     AcDbSpline(int degree, std::vector<AcGePoint3d> controlPoints, std::vector<double> knots, std::vector<double> weights)
         : degree_(degree), controlPoints_(std::move(controlPoints)), knots_(std::move(knots)), weights_(std::move(weights)) {}
@@ -70,6 +73,7 @@ private:
 // A polyline of straight segments in the XY plane.
 class AcDbPolyline : public AcDbEntity {
 public:
+    ACRX_DECLARE_MEMBERS(AcDbPolyline)
     AcDbPolyline() = default;
     unsigned int numVerts() const { return static_cast<unsigned int>(vertices_.size()); }
     void addVertexAt(unsigned int index, double x, double y);

@@ -7,9 +7,11 @@
 #include "acad/adscodes.h"
 #include "acad/dbgeometry.h"
 #include "acad/dbhandle.h"
+#include "acad/rxobject.h"
 
 namespace AcDb {
 enum OpenMode { kNotOpen = -1, kForRead = 0, kForWrite = 1 };
+enum Visibility { kVisible = 0, kInvisible = 1 };
 }
 
 namespace Acad {
@@ -30,6 +32,8 @@ enum ErrorStatus {
     eUnknownHandle = 126,
     eBadLayerName = 287,
     eCannotBeErasedByCaller = 318,
+    // A document lock the host refused.
+    eLockViolation = 321,
 };
 }
 
@@ -54,10 +58,9 @@ private:
 
 // An object opened from the database is a copy that close() writes back (when open for
 // write) and deletes; after close() the pointer must not be used again.
-class AcDbObject {
+class AcDbObject : public AcRxObject {
 public:
-    virtual ~AcDbObject() = default;
-    AcDbObject(const AcDbObject&) = delete;
+    ACRX_DECLARE_CAST(AcDbObject)
     AcDbObject& operator=(const AcDbObject&) = delete;
 
     AcDbObjectId objectId() const { return id_; }
@@ -68,19 +71,26 @@ public:
     bool isWriteEnabled() const { return mode_ == AcDb::kForWrite; }
     Acad::ErrorStatus upgradeOpen();
     Acad::ErrorStatus close();
+    // Marks the object erased (or, with false, brought back); it takes effect at close.
+    Acad::ErrorStatus erase(bool erasing = true);
+    bool isErased() const { return erased_; }
 
 protected:
     AcDbObject() = default;
+    // A copy is outside any database and not open (clone()).
+    AcDbObject(const AcDbObject&) : AcRxObject() {}
     Acad::ErrorStatus checkWritable() const { return isWriteEnabled() || id_.isNull() ? Acad::eOk : Acad::eNotOpenForWrite; }
 
 private:
     friend class AcDbObjectAccess;  // the host's side of open and close
     AcDbObjectId id_;
     AcDb::OpenMode mode_ = AcDb::kNotOpen;
+    bool erased_ = false;
 };
 
 class AcDbEntity : public AcDbObject {
 public:
+    ACRX_DECLARE_CAST(AcDbEntity)
     const ACHAR* layer() const { return layer_.c_str(); }
     AcDbObjectId layerId() const;
     Acad::ErrorStatus setLayer(const ACHAR* layerName);
@@ -89,6 +99,12 @@ public:
     const ACHAR* linetype() const { return linetype_.c_str(); }
     // doSubents: also for the entity's sub-entities (the host's entities here have none of their own).
     Acad::ErrorStatus setLinetype(const ACHAR* linetypeName, bool doSubents = true);
+    // An invisible entity is not drawn, picked or selected, whatever its layer says.
+    Acad::ErrorStatus setVisibility(AcDb::Visibility visibility, bool doSubents = true);
+    AcDb::Visibility visibility() const { return visibility_; }
+    // The drawing shows the entity highlighted until unhighlight(); calls need not pair.
+    Acad::ErrorStatus highlight() const;
+    Acad::ErrorStatus unhighlight() const;
 
 protected:
     AcDbEntity() = default;
@@ -97,10 +113,12 @@ private:
     std::wstring layer_ = L"0";
     Adesk_Int32 colorIndex_ = 256;
     std::wstring linetype_ = L"BYLAYER";
+    AcDb::Visibility visibility_ = AcDb::kVisible;
 };
 
 class AcDbLine : public AcDbEntity {
 public:
+    ACRX_DECLARE_MEMBERS(AcDbLine)
     AcDbLine() = default;
     AcDbLine(const AcGePoint3d& start, const AcGePoint3d& end) : start_(start), end_(end) {}
     AcGePoint3d startPoint() const { return start_; }
@@ -115,6 +133,7 @@ private:
 
 class AcDbCircle : public AcDbEntity {
 public:
+    ACRX_DECLARE_MEMBERS(AcDbCircle)
     AcDbCircle() = default;
     AcDbCircle(const AcGePoint3d& center, double radius) : center_(center), radius_(radius) {}
     AcGePoint3d center() const { return center_; }

@@ -5,6 +5,7 @@
 
 class AcDb3dSolid : public AcDbEntity {
 public:
+    ACRX_DECLARE_MEMBERS(AcDb3dSolid)
     AcDb3dSolid() = default;
     // Whether the solid holds a body (a solid made with new is empty).
     bool isNull() const { return empty_; }

@@ -518,6 +518,9 @@ BOOL GetWindowRect(HWND window, LPRECT rect);
 BOOL GetClientRect(HWND window, LPRECT rect);
 BOOL ScreenToClient(HWND window, LPPOINT point);
 BOOL ClientToScreen(HWND window, LPPOINT point);
+// The mouse cursor in screen coordinates; moving it is a mouse move where it lands.
+BOOL SetCursorPos(int x, int y);
+BOOL GetCursorPos(LPPOINT point);
 BOOL MapDialogRect(HWND dialog, LPRECT rect);
 BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
 BOOL UpdateWindow(HWND window);

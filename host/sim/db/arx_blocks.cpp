@@ -8,6 +8,19 @@
 
 using vexa::sim::db::Database;
 
+namespace {
+
+// A dimension or leader made with new, or copied from another drawing, takes the current style.
+void takeCurrentStyle(const Database& database, vexa::sim::db::Geometry& geometry) {
+    const auto adopt = [&](vexa::sim::db::ObjectId& style) {
+        if (database.dimStyles().findById(style) == nullptr) style = database.currentDimStyle().id;
+    };
+    if (auto* dimension = std::get_if<vexa::sim::db::DimensionGeometry>(&geometry)) adopt(dimension->style);
+    if (auto* leader = std::get_if<vexa::sim::db::LeaderGeometry>(&geometry)) adopt(leader->style);
+}
+
+}  // namespace
+
 Acad::ErrorStatus AcDbDatabase::getBlockTable(AcDbBlockTable*& table, AcDb::OpenMode mode) {
     table = nullptr;
     if (vexa::sim::serviceFails(L"getBlockTable")) return Acad::eOutOfMemory;
@@ -36,6 +49,8 @@ Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbObjectId& id, AcDbE
     record.layer = layer->id;
     record.linetype = linetype->id;
     record.color = static_cast<short>(entity->colorIndex());
+    record.visible = entity->visibility() == AcDb::kVisible;
+    takeCurrentStyle(*database, record.geometry);
     vexa::sim::db::ObjectId made = 0;
     if (database->addEntity(std::move(record), &made) != vexa::sim::db::Refusal::None) return Acad::eInvalidInput;
     id = database->objectId(made);

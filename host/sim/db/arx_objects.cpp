@@ -84,6 +84,8 @@ void writeBackEntity(Database& database, ObjectId id, const AcDbEntity& object) 
     entity.layer = database.layers().find(object.layer())->id;
     entity.color = static_cast<short>(object.colorIndex());
     entity.linetype = database.linetypes().find(object.linetype())->id;
+    entity.visible = object.visibility() == AcDb::kVisible;
+    entity.erased = object.isErased();
     vexa::sim::db::readGeometryOf(object, entity.geometry);
     database.updateEntity(entity);
 }
@@ -135,6 +137,12 @@ Acad::ErrorStatus AcDbObject::close() {
     return Acad::eOk;
 }
 
+Acad::ErrorStatus AcDbObject::erase(bool erasing) {
+    if (!isWriteEnabled()) return Acad::eNotOpenForWrite;
+    erased_ = erasing;
+    return Acad::eOk;
+}
+
 void AcDbObject::getAcDbHandle(AcDbHandle& handle) const {
     handle = AcDbHandle(static_cast<std::uint64_t>(id_.asOldId()));
 }
@@ -167,6 +175,25 @@ Acad::ErrorStatus AcDbEntity::setLinetype(const ACHAR* linetypeName, bool) {
     const Database* database = simDatabase(objectId());
     if (database != nullptr && !database->linetypes().contains(linetypeName)) return Acad::eKeyNotFound;
     linetype_ = linetypeName;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbEntity::setVisibility(AcDb::Visibility visibility, bool) {
+    if (const Acad::ErrorStatus status = checkWritable(); status != Acad::eOk) return status;
+    if (visibility != AcDb::kVisible && visibility != AcDb::kInvisible) return Acad::eInvalidInput;
+    visibility_ = visibility;
+    return Acad::eOk;
+}
+
+// The drawing's highlight follows at once, open or not: the host's highlight is not a change of
+// the entity, so it needs no write access and no close.
+Acad::ErrorStatus AcDbEntity::highlight() const {
+    if (Database* database = simDatabase(objectId())) database->setHighlighted(objectId().asOldId(), true);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbEntity::unhighlight() const {
+    if (Database* database = simDatabase(objectId())) database->setHighlighted(objectId().asOldId(), false);
     return Acad::eOk;
 }
 

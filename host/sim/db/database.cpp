@@ -1,6 +1,7 @@
 #include "db/database.h"
 
 #include <cwchar>
+#include <iterator>
 
 namespace vexa::sim::db {
 
@@ -34,8 +35,10 @@ bool isByName(const Linetype& linetype) {
 }  // namespace
 
 const wchar_t* entityTypeName(const Geometry& geometry) {
-    static constexpr const wchar_t* names[] = {L"LINE",  L"CIRCLE", L"ARC",    L"LWPOLYLINE", L"TEXT",  L"ELLIPSE",
-                                               L"SPLINE", L"3DSOLID", L"MTEXT", L"ATTDEF",     L"INSERT", L"ATTRIB"};
+    static constexpr const wchar_t* names[] = {L"LINE",   L"CIRCLE",    L"ARC",    L"LWPOLYLINE", L"TEXT",
+                                               L"ELLIPSE", L"SPLINE",   L"3DSOLID", L"MTEXT",     L"ATTDEF",
+                                               L"INSERT", L"ATTRIB",    L"DIMENSION", L"LEADER",  L"MULTILEADER"};
+    static_assert(std::size(names) == std::variant_size_v<Geometry>);
     return names[geometry.index()];
 }
 

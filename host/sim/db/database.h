@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -52,6 +53,9 @@ public:
     const Entity* entityAfter(ObjectId id) const;
     const Entity* lastEntity() const;
     std::size_t entitiesOnLayer(ObjectId layer) const;
+    // The entities the drawing shows highlighted, in id order.
+    const std::set<ObjectId>& highlighted() const { return highlighted_; }
+    void setHighlighted(ObjectId id, bool on) { on ? void(highlighted_.insert(id)) : void(highlighted_.erase(id)); }
 
     // The named object dictionary holds the material dictionary ("ACAD_MATERIAL") from the start.
     const Dictionary* findDictionary(ObjectId id) const;
@@ -104,6 +108,7 @@ private:
     SymbolTable<DimStyle> dimStyles_;
     ObjectId currentDimStyleId_ = kNullId;
     std::map<ObjectId, Entity> entities_;
+    std::set<ObjectId> highlighted_;
     std::unordered_map<ObjectId, std::size_t> entitiesPerLayer_;
     std::unordered_map<ObjectId, OpenState> openStates_;
     std::map<ObjectId, Dictionary> dictionaries_;

@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "db/dxf_annotation_records.h"
+#include "db/dxf_values.h"
+
 namespace vexa::sim::db {
 
 namespace {
@@ -12,55 +15,6 @@ using lisp::makeReal;
 using lisp::makeString;
 using lisp::ValueKind;
 using lisp::ValuePtr;
-
-ValuePtr group(int code, ValuePtr value) { return makeCons(makeInteger(code), std::move(value)); }
-
-ValuePtr pointValue(const Point3& point, bool planar = false) {
-    std::vector<ValuePtr> coordinates{makeReal(point.x), makeReal(point.y)};
-    if (!planar) coordinates.push_back(makeReal(point.z));
-    return lisp::makeList(coordinates);
-}
-
-ValuePtr pointGroup(int code, const Point3& point, bool planar = false) { return group(code, pointValue(point, planar)); }
-
-std::optional<std::wstring> stringOf(const ValuePtr& value) {
-    if (!lisp::isKind(value, ValueKind::String)) return std::nullopt;
-    return value->string();
-}
-
-std::optional<std::int32_t> integerOf(const ValuePtr& value) {
-    if (!lisp::isKind(value, ValueKind::Integer)) return std::nullopt;
-    return value->integer();
-}
-
-std::optional<double> realOf(const ValuePtr& value) {
-    if (!lisp::isNumber(value)) return std::nullopt;
-    const double real = lisp::isKind(value, ValueKind::Integer) ? value->integer() : value->real();
-    return std::isfinite(real) ? std::optional<double>(real) : std::nullopt;
-}
-
-// (x y) or (x y z), numbers only.
-std::optional<Point3> pointOf(const ValuePtr& value) {
-    std::vector<double> coordinates;
-    for (ValuePtr rest = value; rest; rest = rest->cons().cdr) {
-        if (!lisp::isCons(rest) || coordinates.size() == 3) return std::nullopt;
-        const std::optional<double> coordinate = realOf(rest->cons().car);
-        if (!coordinate) return std::nullopt;
-        coordinates.push_back(*coordinate);
-    }
-    if (coordinates.size() < 2) return std::nullopt;
-    return Point3{coordinates[0], coordinates[1], coordinates.size() == 3 ? coordinates[2] : 0.0};
-}
-
-// Applies one group when present; false when present with a value the reader refuses.
-template <class T, class Reader, class Store>
-bool apply(const DxfGroups& dxf, int code, Reader read, Store store) {
-    const ValuePtr* value = dxf.find(code);
-    if (value == nullptr) return true;
-    const std::optional<T> parsed = read(*value);
-    if (!parsed) return false;
-    return store(*parsed);
-}
 
 std::vector<ValuePtr> entityHeader(const Database& database, const Entity& entity) {
     std::vector<ValuePtr> items{
@@ -74,6 +28,7 @@ std::vector<ValuePtr> entityHeader(const Database& database, const Entity& entit
     if (entity.color != kColorByLayer) items.push_back(group(62, makeInteger(entity.color)));
     const std::wstring& linetype = database.linetypes().findById(entity.linetype)->name;
     if (upperCase(linetype) != L"BYLAYER") items.push_back(group(6, makeString(linetype)));
+    if (!entity.visible) items.push_back(group(60, makeInteger(1)));
     return items;
 }
 
@@ -88,18 +43,7 @@ void appendText(std::vector<ValuePtr>& items, const TextGeometry& text) {
     items.push_back(group(7, makeString(L"Standard")));
 }
 
-std::optional<double> positiveOf(const ValuePtr& value) {
-    const std::optional<double> real = realOf(value);
-    return real && *real > 0.0 ? real : std::nullopt;
-}
 
-template <class Field>
-auto storeInto(Field& field) {
-    return [&field](const auto& value) {
-        field = value;
-        return true;
-    };
-}
 
 bool readText(const DxfGroups& dxf, TextGeometry& text) {
     return apply<Point3>(dxf, 10, pointOf, storeInto(text.position)) &&
@@ -117,8 +61,10 @@ bool readTag(const DxfGroups& dxf, std::wstring& tag) {
     });
 }
 
-void appendGeometry(std::vector<ValuePtr>& items, const Geometry& geometry) {
-    if (const auto* line = std::get_if<LineGeometry>(&geometry)) {
+void appendGeometry(std::vector<ValuePtr>& items, const Database& database, const Geometry& geometry) {
+    if (isAnnotation(geometry)) {
+        appendAnnotationGroups(items, database, geometry);
+    } else if (const auto* line = std::get_if<LineGeometry>(&geometry)) {
         items.push_back(group(100, makeString(L"AcDbLine")));
         items.push_back(pointGroup(10, line->start));
         items.push_back(pointGroup(11, line->end));
@@ -166,7 +112,8 @@ void appendGeometry(std::vector<ValuePtr>& items, const Geometry& geometry) {
     items.push_back(pointGroup(210, kNormal));
 }
 
-bool readGeometry(const DxfGroups& dxf, Geometry& geometry) {
+bool readGeometry(const DxfGroups& dxf, const Database& database, Geometry& geometry) {
+    if (isAnnotation(geometry)) return readAnnotationGroups(dxf, database, geometry);
     const auto point = [](const ValuePtr& v) { return pointOf(v); };
     const auto real = [](const ValuePtr& v) { return realOf(v); };
     const auto positive = [](const ValuePtr& v) { return positiveOf(v); };
@@ -229,6 +176,9 @@ struct RequiredGroups {
     bool operator()(const AttributeDefinitionGeometry&) const { return dxf.has(10) && dxf.has(2); }
     bool operator()(const BlockReferenceGeometry&) const { return dxf.has(10) && dxf.has(2); }
     bool operator()(const AttributeGeometry&) const { return dxf.has(10) && dxf.has(2); }
+    bool operator()(const DimensionGeometry&) const { return dxf.has(10) && dxf.has(13) && dxf.has(14); }
+    bool operator()(const LeaderGeometry&) const { return dxf.has(10); }
+    bool operator()(const MLeaderGeometry&) const { return dxf.has(10); }
     // Ellipses, splines and solids come from the host's commands and services, not from entmake.
     bool operator()(const EllipseGeometry&) const { return false; }
     bool operator()(const SplineGeometry&) const { return false; }
@@ -307,9 +257,10 @@ ValuePtr linetypeToDxf(const Linetype& linetype, bool asEntget) {
     return lisp::makeList(items);
 }
 
-ValuePtr entityToDxf(const Database& database, const Entity& entity) {
+ValuePtr entityToDxf(const Database& database, const Entity& entity, bool withAcadXData) {
     std::vector<ValuePtr> items = entityHeader(database, entity);
-    appendGeometry(items, entity.geometry);
+    appendGeometry(items, database, entity.geometry);
+    if (ValuePtr xdata = withAcadXData ? annotationXData(entity.geometry) : nullptr) items.push_back(std::move(xdata));
     return lisp::makeList(items);
 }
 
@@ -369,7 +320,12 @@ std::optional<Entity> entityFromDxf(Database& database, const DxfGroups& dxf, En
             entity.linetype = linetype->id;
             return true;
         }) &&
-        readGeometry(dxf, entity.geometry);
+        apply<std::int32_t>(dxf, 60, [](const ValuePtr& v) { return integerOf(v); }, [&](std::int32_t visibility) {
+            if (visibility != 0 && visibility != 1) return false;
+            entity.visible = visibility == 0;
+            return true;
+        }) &&
+        readGeometry(dxf, database, entity.geometry);
     if (!ok) return std::nullopt;
     // The layer is made only once the whole list was found good, so a refused list leaves no trace.
     if (!unknownLayer.empty()) {
@@ -384,7 +340,8 @@ std::optional<Entity> newEntityOfType(const Database& database, std::wstring_vie
         {L"LINE", LineGeometry{}},           {L"CIRCLE", CircleGeometry{}},  {L"ARC", ArcGeometry{}},
         {L"LWPOLYLINE", PolylineGeometry{}}, {L"TEXT", TextGeometry{}},      {L"MTEXT", MTextGeometry{}},
         {L"ATTDEF", AttributeDefinitionGeometry{}}, {L"INSERT", BlockReferenceGeometry{}},
-        {L"ATTRIB", AttributeGeometry{}},
+        {L"ATTRIB", AttributeGeometry{}},          {L"DIMENSION", DimensionGeometry{}},
+        {L"LEADER", LeaderGeometry{}},             {L"MULTILEADER", MLeaderGeometry{}},
     };
     const std::wstring upper = upperCase(type);
     for (const auto& [name, geometry] : prototypes) {
@@ -394,6 +351,8 @@ std::optional<Entity> newEntityOfType(const Database& database, std::wstring_vie
         entity.layer = layer != nullptr ? layer->id : database.layerZero().id;
         entity.linetype = database.linetypes().find(L"BYLAYER")->id;
         entity.geometry = geometry;
+        if (auto* dimension = std::get_if<DimensionGeometry>(&entity.geometry)) dimension->style = database.currentDimStyle().id;
+        if (auto* leader = std::get_if<LeaderGeometry>(&entity.geometry)) leader->style = database.currentDimStyle().id;
         if (auto* attribute = std::get_if<AttributeGeometry>(&entity.geometry)) {
             attribute->owner = ownerForNewAttribute(database);
             if (attribute->owner == kNullId) return std::nullopt;

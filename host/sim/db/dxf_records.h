@@ -22,7 +22,8 @@ struct DxfGroups {
 // The table-record form tblsearch and tblnext answer; entget adds the name, handle and subclasses.
 lisp::ValuePtr layerToDxf(const Database& database, const Layer& layer, bool asEntget);
 lisp::ValuePtr linetypeToDxf(const Linetype& linetype, bool asEntget);
-lisp::ValuePtr entityToDxf(const Database& database, const Entity& entity);
+// withAcadXData: with the "ACAD" application's extended data (the dimension style overrides).
+lisp::ValuePtr entityToDxf(const Database& database, const Entity& entity, bool withAcadXData = false);
 
 // Applies the groups to a record; nothing when a group has a value of the wrong type or range.
 // An unknown layer named by an entity is made, as entmake and entmod do in the host.

@@ -89,6 +89,24 @@ struct OutlineOf {
     }
     Stroke operator()(const AttributeDefinitionGeometry& definition) const { return (*this)(definition.text); }
     Stroke operator()(const AttributeGeometry& attribute) const { return (*this)(attribute.text); }
+    // The extension lines' feet, the dimension line between them, and the text's middle.
+    Stroke operator()(const DimensionGeometry& dimension) const {
+        return {flat(dimension.xLine1), onDimensionLine(dimension, dimension.xLine1), flat(dimension.textPosition),
+                onDimensionLine(dimension, dimension.xLine2), flat(dimension.xLine2)};
+    }
+    Stroke operator()(const LeaderGeometry& leader) const {
+        Stroke stroke;
+        for (const Point3& vertex : leader.vertices) stroke.push_back(flat(vertex));
+        if (stroke.size() == 1) stroke.push_back(stroke.front());
+        return stroke;
+    }
+    // The text's box: as high as the scaled text, four characters wide, from its place to the right.
+    Stroke operator()(const MLeaderGeometry& leader) const {
+        const double height = leader.textHeight * leader.scale;
+        const Point2 low = flat(leader.position);
+        const Point2 high{low.x + 4 * kCharacterWidth * height, low.y + height};
+        return {low, {high.x, low.y}, high, {low.x, high.y}, low};
+    }
     // Without its block's geometry a reference is only its insertion point.
     Stroke operator()(const BlockReferenceGeometry& reference) const {
         return {flat(reference.position), flat(reference.position)};
@@ -152,6 +170,18 @@ std::vector<Point2> corners(const Box& box) {
 
 Box Box::around(Point2 a, Point2 b) {
     return {{std::min(a.x, b.x), std::min(a.y, b.y)}, {std::max(a.x, b.x), std::max(a.y, b.y)}};
+}
+
+Point2 onDimensionLine(const DimensionGeometry& dimension, const Point3& point) {
+    double dx = std::cos(dimension.rotation);
+    double dy = std::sin(dimension.rotation);
+    const double length = std::hypot(dimension.xLine2.x - dimension.xLine1.x, dimension.xLine2.y - dimension.xLine1.y);
+    if (dimension.aligned && length > 0.0) {
+        dx = (dimension.xLine2.x - dimension.xLine1.x) / length;
+        dy = (dimension.xLine2.y - dimension.xLine1.y) / length;
+    }
+    const double along = (point.x - dimension.dimLine.x) * dx + (point.y - dimension.dimLine.y) * dy;
+    return {dimension.dimLine.x + along * dx, dimension.dimLine.y + along * dy};
 }
 
 std::vector<Point2> outlineOf(const Entity& entity) { return std::visit(OutlineOf{}, entity.geometry); }

@@ -12,6 +12,10 @@ struct Point2 {
     double y = 0.0;
 };
 
+// Where a point falls on a dimension's line (rotated: at its angle; aligned: parallel to the
+// measured points), in the XY plane.
+Point2 onDimensionLine(const DimensionGeometry& dimension, const Point3& point);
+
 // An entity's outline as one line of points: lines and polylines exactly, circles and arcs as
 // chords fine enough for picking, a text as the box its characters take.
 std::vector<Point2> outlineOf(const Entity& entity);

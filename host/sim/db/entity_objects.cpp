@@ -1,6 +1,7 @@
 #include "db/entity_objects.h"
 
 #include "acad/dbcurves.h"
+#include "db/arx_annotation_objects.h"
 #include "db/arx_text_objects.h"
 #include "db/object_access.h"
 
@@ -9,7 +10,11 @@ namespace vexa::sim::db {
 namespace {
 
 // Entities of a type the plug-ins do not open by class yet: their common properties only.
-class AcDbOtherEntity : public AcDbEntity {};
+class AcDbOtherEntity : public AcDbEntity {
+public:
+    ACRX_DECLARE_MEMBERS(AcDbOtherEntity)
+    AcDbOtherEntity() = default;
+};
 
 AcGePoint3d toPoint(const Point3& p) { return {p.x, p.y, p.z}; }
 AcGeVector3d toVector(const Point3& p) { return {p.x, p.y, p.z}; }
@@ -28,7 +33,8 @@ struct ObjectOf {
         object->setClosed(polyline.closed);
         return object;
     }
-    // The text kinds have objects of their own (newTextEntityObject); nothing else reaches here.
+    // The text and annotation kinds have objects of their own (newTextEntityObject,
+    // newAnnotationObject); nothing else reaches here.
     template <class TextKind>
     AcDbEntity* operator()(const TextKind&) const {
         return new AcDbOtherEntity;
@@ -53,10 +59,13 @@ struct ObjectOf {
 
 AcDbEntity* newEntityObject(Database& database, const Entity& entity) {
     AcDbEntity* object = newTextEntityObject(entity);
+    if (object == nullptr) object = newAnnotationObject(database, entity);
     if (object == nullptr) object = std::visit(ObjectOf{}, entity.geometry);
     object->setLayer(database.layers().findById(entity.layer)->name.c_str());
     object->setColorIndex(entity.color);
     object->setLinetype(database.linetypes().findById(entity.linetype)->name.c_str());
+    object->setVisibility(entity.visible ? AcDb::kVisible : AcDb::kInvisible);
+    AcDbObjectAccess::markErased(*object, entity.erased);
     return object;
 }
 
@@ -84,8 +93,8 @@ bool readGeometryOf(const AcDbEntity& object, Geometry& geometry) {
         }
         geometry = std::move(read);
     } else {
-        // Solids and texts keep what the database holds: plug-ins do not shape them.
-        return false;
+        // Solids keep what the database holds: plug-ins do not shape them.
+        return readTextGeometry(object, geometry) || readAnnotationGeometry(object, geometry);
     }
     return true;
 }

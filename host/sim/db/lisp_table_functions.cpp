@@ -73,7 +73,7 @@ public:
         if (database_.layers().findById(id) != nullptr) return tableRecord(Table::Layer, id, true);
         if (database_.linetypes().findById(id) != nullptr) return tableRecord(Table::Linetype, id, true);
         const Entity* entity = database_.findEntity(id);
-        return entity == nullptr || entity->erased ? nullptr : entityToDxf(database_, *entity);
+        return entity == nullptr || entity->erased ? nullptr : entityToDxf(database_, *entity, asksForAcad(args));
     }
 
     ValuePtr entmake(const Args& args) {
@@ -133,6 +133,17 @@ private:
     template <class Record>
     static ObjectId idOf(const Record* record) {
         return record == nullptr ? kNullId : record->id;
+    }
+
+    // Whether entget's application list names "ACAD" (or "*", every application).
+    static bool asksForAcad(const Args& args) {
+        for (ValuePtr rest = lisp::optionalArg(args, 1); lisp::isCons(rest); rest = rest->cons().cdr) {
+            const ValuePtr& name = rest->cons().car;
+            if (!lisp::isKind(name, ValueKind::String)) continue;
+            const std::wstring upper = upperCase(name->string());
+            if (upper == L"ACAD" || upper == L"*") return true;
+        }
+        return false;
     }
 
     static ValuePtr nameOf(const Entity* entity) { return entity ? lisp::makeEntityName(entity->id) : nullptr; }

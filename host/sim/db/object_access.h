@@ -1,7 +1,9 @@
 // The host's side of database objects: what only the host may set on an object it hands out.
 #pragma once
 
+#include "acad/dbdim.h"
 #include "acad/dbdimstyle.h"
+#include "acad/dblead.h"
 #include "acad/dbmain.h"
 #include "acad/dbsol3d.h"
 #include "db/records.h"
@@ -21,4 +23,28 @@ public:
         record.scale_ = style.scale;
     }
     static void markFilled(AcDb3dSolid& solid, bool filled) { solid.empty_ = !filled; }
+    static void markErased(AcDbObject& object, bool erased) { object.erased_ = erased; }
+
+    // The dimension's fields the host keeps beside the public ones: its style and overrides.
+    static void fillDimension(AcDbDimension& dimension, const vexa::sim::db::DimensionGeometry& geometry,
+                              const AcDbObjectId& style) {
+        dimension.textPosition_ = {geometry.textPosition.x, geometry.textPosition.y, geometry.textPosition.z};
+        dimension.userTextPosition_ = geometry.userTextPosition;
+        dimension.style_ = style;
+        dimension.scale_ = geometry.scale;
+        dimension.textHeight_ = geometry.textHeight;
+    }
+    static void readDimension(const AcDbDimension& dimension, vexa::sim::db::DimensionGeometry& geometry) {
+        const AcGePoint3d& text = dimension.textPosition_;
+        geometry.textPosition = {text.x, text.y, text.z};
+        geometry.userTextPosition = dimension.userTextPosition_;
+        geometry.style = dimension.style_.asOldId();
+        geometry.scale = dimension.scale_;
+        geometry.textHeight = dimension.textHeight_;
+    }
+    static void fillLeader(AcDbLeader& leader, const std::optional<double>& scale, const AcDbObjectId& style) {
+        leader.scale_ = scale;
+        leader.style_ = style;
+    }
+    static const std::optional<double>& leaderScale(const AcDbLeader& leader) { return leader.scale_; }
 };

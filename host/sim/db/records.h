@@ -135,10 +135,37 @@ struct SolidGeometry {
     Point3 high;
 };
 
+// A rotated or an aligned dimension: the measured points, a point on the dimension line, the
+// text's middle, and the style variables it overrides (DIMSCALE, DIMTXT).
+struct DimensionGeometry {
+    bool aligned = false;    // else rotated
+    Point3 xLine1;           // the measured points
+    Point3 xLine2;
+    Point3 dimLine;          // on the dimension line
+    Point3 textPosition;
+    double rotation = 0.0;   // radians; rotated dimensions only
+    bool userTextPosition = false;  // the text stays where it was set
+    ObjectId style = kNullId;
+    std::optional<double> scale;
+    std::optional<double> textHeight;
+};
+struct LeaderGeometry {
+    std::vector<Point3> vertices;
+    ObjectId style = kNullId;
+    std::optional<double> scale;  // the DIMSCALE override
+};
+// A multileader as far as its size goes: where its text sits, the overall scale, the text height.
+struct MLeaderGeometry {
+    Point3 position;
+    double scale = 1.0;
+    double textHeight = 2.5;
+};
+
 // Order matches entityTypeNames in database.cpp.
 using Geometry = std::variant<LineGeometry, CircleGeometry, ArcGeometry, PolylineGeometry, TextGeometry,
                               EllipseGeometry, SplineGeometry, SolidGeometry, MTextGeometry,
-                              AttributeDefinitionGeometry, BlockReferenceGeometry, AttributeGeometry>;
+                              AttributeDefinitionGeometry, BlockReferenceGeometry, AttributeGeometry,
+                              DimensionGeometry, LeaderGeometry, MLeaderGeometry>;
 
 struct Entity {
     ObjectId id = kNullId;
@@ -147,10 +174,11 @@ struct Entity {
     ObjectId linetype = kNullId;
     bool erased = false;
     Geometry geometry;
+    bool visible = true;  // an invisible entity is not drawn, picked or selected
 };
 
 // The DXF name of an entity's type: "LINE", "CIRCLE", "ARC", "LWPOLYLINE", "TEXT", "ELLIPSE",
-// "SPLINE", "3DSOLID", "MTEXT", "ATTDEF", "INSERT", "ATTRIB".
+// "SPLINE", "3DSOLID", "MTEXT", "ATTDEF", "INSERT", "ATTRIB", "DIMENSION", "LEADER", "MULTILEADER".
 const wchar_t* entityTypeName(const Geometry& geometry);
 
 // The block reference an attribute belongs to; kNullId for an entity of model space itself.

@@ -69,7 +69,10 @@ private:
         if (it == source_.kept.end()) return written;
         if (fingerprint(written) == it->second.fingerprint) return it->second.original;
         if (std::optional<Record> patched = patchRecord(it->second.original, written, optionalCodes)) return *patched;
-        for (Group& group : extendedData(it->second.original)) written.push_back(std::move(group));
+        // The original's extended data stays unless the database wrote its own.
+        if (extendedData(written).empty()) {
+            for (Group& group : extendedData(it->second.original)) written.push_back(std::move(group));
+        }
         return written;
     }
 

@@ -104,7 +104,7 @@ constexpr EntityKind kKinds[] = {
 }  // namespace
 
 const EntityKind* entityKindOf(std::string_view type) {
-    for (const std::span<const EntityKind> rows : {std::span<const EntityKind>(kKinds), textKinds(), curveKinds()}) {
+    for (const std::span<const EntityKind> rows : {std::span<const EntityKind>(kKinds), textKinds(), curveKinds(), annotationKinds()}) {
         for (const EntityKind& kind : rows) {
             if (kind.type == type) return &kind;
         }

@@ -1,5 +1,6 @@
 #include "dxf/entity_records.h"
 
+#include "dxf/entity_rows.h"
 #include "dxf/text_codec.h"
 #include "lisp/utf8.h"
 #include "sim/system_variables.h"
@@ -11,6 +12,8 @@ std::optional<db::Entity> readEntity(const Record& record, db::Database& databas
     if (kind == nullptr || integerValue(record, 67, 0) != 0) return std::nullopt;
     db::Entity entity;
     if (!kind->read(record, entity.geometry)) return std::nullopt;
+    readAnnotationStyle(record, database, entity.geometry);
+    entity.visible = integerValue(record, 60, 0) == 0;
     const std::wstring layerName = decodeText(stringValue(record, 8, "0"));
     const db::Layer* layer = database.layers().find(layerName);
     if (layer == nullptr) {
@@ -43,7 +46,9 @@ std::optional<Record> writeEntity(const db::Entity& entity, const db::Database& 
     const std::wstring& linetype = database.linetypes().findById(entity.linetype)->name;
     if (upperCase(linetype) != L"BYLAYER") writeString(record, 6, encodeText(linetype));
     if (entity.color != db::kColorByLayer) writeInteger(record, 62, entity.color);
+    if (!entity.visible) writeInteger(record, 60, 1);
     kind->write(entity.geometry, record);
+    writeAnnotationStyle(entity.geometry, database, record);
     return record;
 }
 

@@ -18,6 +18,6 @@ std::optional<Record> writeEntity(const db::Entity& entity, const db::Database& 
                                   const std::string& owner);
 
 // Codes an entity record holds only when they differ from a default.
-constexpr std::initializer_list<int> kEntityOptionalCodes = {6, 62};
+constexpr std::initializer_list<int> kEntityOptionalCodes = {6, 62, 60};
 
 }  // namespace vexa::sim::dxf

@@ -208,7 +208,8 @@ void Editor::perform(const PromptAnswer& act) {
         if (act.control) input.keyUp(VK_CONTROL);
         break;
     case PromptAnswer::Kind::Move:
-    case PromptAnswer::Kind::Graphics: host_.cursor().perform(act); break;
+    case PromptAnswer::Kind::Graphics:
+    case PromptAnswer::Kind::CursorPlace: host_.cursor().perform(act); break;
     case PromptAnswer::Kind::Window: performWindowAct(host_, act); break;
     }
 }

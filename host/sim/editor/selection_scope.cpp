@@ -9,7 +9,7 @@ bool SelectionScope::shown(const db::Entity& entity) const {
 
 // Attributes go with their block reference: a selection never takes them on their own.
 bool SelectionScope::takes(const db::Entity& entity) const {
-    return !entity.erased && db::ownerOfSubEntity(entity) == db::kNullId && (!shownOnly_ || shown(entity)) &&
+    return !entity.erased && entity.visible && db::ownerOfSubEntity(entity) == db::kNullId && (!shownOnly_ || shown(entity)) &&
            filter_.accepts(database_, entity);
 }
 

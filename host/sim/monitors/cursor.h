@@ -2,6 +2,9 @@
 // current drawing and logs what they show.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "monitors/transient_graphics.h"
 #include "sim/user/user_input.h"
 #include "win/winuser.h"
@@ -29,6 +32,11 @@ public:
     void moveTo(const db::Point3& world);
     // To a client pixel of the drawing view; outside every viewport the host computes no point.
     void moveToPixel(POINT pixel);
+    // SetCursorPos: the mouse goes to a screen point; over the drawing view the monitors see a
+    // move at that pixel.
+    void place(POINT screen);
+    // The cursor as the `cursor` act prints it: its pixel in the drawing view and its world point.
+    std::wstring describePlace() const;
     // Calls every monitor attached in the current drawing, in the order they were added, and
     // logs the frame; with forced picking on they get the entities under the pick box.
     void report(InputPoint input);
@@ -40,6 +48,10 @@ public:
     GraphicsLog& log() { return log_; }
 
 private:
+    std::optional<db::Point3> worldAt(POINT pixel) const;
+    POINT viewPixel() const;
+    std::wstring describeHighlighted() const;
+
     Host& host_;
     GraphicsLog log_;
 };

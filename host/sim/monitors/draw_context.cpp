@@ -72,10 +72,11 @@ bool DrawContext::polygon(std::uint32_t count, const AcGePoint3d* vertices) cons
 }
 
 bool DrawContext::text(const AcGePoint3d& position, const AcGeVector3d& normal, const AcGeVector3d& direction,
-                       const ACHAR* message, std::int32_t length, bool, const AcGiTextStyle&) const {
+                       const ACHAR* message, std::int32_t length, bool, const AcGiTextStyle& style) const {
     if (message == nullptr) return false;
     Primitive primitive = withTraits(Primitive::Shape::Text);
     primitive.points = {fromPoint(position)};
+    primitive.height = style.textSize();
     primitive.normal = fromVector(normal);
     primitive.direction = fromVector(direction);
     const std::size_t whole = std::wcslen(message);

@@ -33,8 +33,8 @@ std::wstring describe(const Primitive& primitive) {
         case Primitive::Shape::Polyline: return L"polyline " + traits + points(primitive.points) + normalOf(primitive);
         case Primitive::Shape::Polygon: return L"polygon " + traits + points(primitive.points);
         case Primitive::Shape::Text:
-            return L"text " + traits + points(primitive.points) + normalOf(primitive) + L" direction " +
-                   point(primitive.direction) + L" " + quoted(primitive.text);
+            return L"text " + traits + L" " + quoted(primitive.text) + L" at" + points(primitive.points) + L" height " +
+                   lisp::formatReal(primitive.height) + L" direction " + point(primitive.direction) + normalOf(primitive);
     }
     return {};
 }

@@ -18,6 +18,7 @@ struct Primitive {
     double radius = 0.0;
     std::optional<db::Point3> normal;  // circle, text; a polyline's when given
     db::Point3 direction;              // text
+    double height = 0.0;               // text: the style's text size
     std::wstring text;
 };
 
@@ -38,7 +39,7 @@ struct CursorFrame {
 //     circle 141 CONTINUOUS (14.0 16.0 0.0) 0.4 normal (0.0 0.0 1.0)
 //     polyline 141 CONTINUOUS (0.0 0.0 0.0) (14.0 16.0 0.0)
 //     polygon 7 BYLAYER (0.0 0.0 0.0) (1.0 0.0 0.0) (1.0 1.0 0.0)
-//     text 7 BYLAYER (0.0 0.0 0.0) normal (0.0 0.0 1.0) direction (1.0 0.0 0.0) "Note"
+//     text 91 CONTINUOUS "<- 3.50 +>" at (97.2 103.4 0.0) height 0.52 direction (1.0 0.0 0.0) normal (0.0 0.0 1.0)
 //     tooltip "Layer: A"
 // The word "computed" is missing when the host computed no point; the flags appear only when
 // set; a line appears only when it has something to say. Colour, then linetype ("BYLAYER" until

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <variant>
 
+#include "db/entity_geometry.h"
 #include "sim/host.h"
 #include "sim/pictures/aci_colours.h"
 
@@ -54,7 +55,7 @@ public:
         if (shape.shape == Shape::Circle) {
             circle(shape.points.front(), shape.radius, 0, 2 * M_PI, pen);
         } else if (shape.shape == Shape::Text) {
-            text(shape.points.front(), 2.5, shape.text, pen.colour);
+            text(shape.points.front(), shape.height > 0.0 ? shape.height : 2.5, shape.text, pen.colour);
         } else {
             path(shape.points, shape.shape == Shape::Polygon);
             if (shape.shape == Shape::Polygon) {
@@ -129,6 +130,14 @@ private:
             text(attribute->text.position, attribute->text.height, attribute->text.text, pen.colour);
         } else if (const auto* definition = std::get_if<db::AttributeDefinitionGeometry>(&geometry)) {
             text(definition->text.position, definition->text.height, definition->tag, pen.colour);
+        } else if (std::holds_alternative<db::DimensionGeometry>(geometry) ||
+                   std::holds_alternative<db::LeaderGeometry>(geometry) ||
+                   std::holds_alternative<db::MLeaderGeometry>(geometry)) {
+            // Annotation as the outline the editor picks it by.
+            std::vector<db::Point3> points;
+            for (const db::Point2& p : db::outlineOf(db::Entity{.geometry = geometry})) points.push_back({p.x, p.y, 0});
+            path(points, false);
+            stroke(cairo, pen, view_.pixelsPerUnit);
         } else if (const auto* solid = std::get_if<db::SolidGeometry>(&geometry)) {
             // The body's outline from above: its bounding box.
             const db::Point3& a = solid->low;
@@ -162,7 +171,7 @@ std::unique_ptr<Canvas> drawDrawingView(Host& host, const PictureFonts& fonts) {
         ViewPainter painter(host, *canvas, view);
         const db::Database& database = host.documents().current()->database();
         for (const db::Entity* entity = database.firstEntity(); entity != nullptr; entity = database.entityAfter(entity->id)) {
-            if (!entity->erased) painter.entity(*entity);
+            if (!entity->erased && entity->visible) painter.entity(*entity);
         }
         const bool isCurrent = current != nullptr && current->number == view.number;
         if (isCurrent && !host.cursor().log().empty()) {

@@ -26,6 +26,10 @@ std::optional<std::vector<PromptAnswer>> parseCursorAct(const std::wstring& verb
         if (!rest.empty()) throw std::invalid_argument("expected graphics alone");
         return std::vector{PromptAnswer::graphics()};
     }
+    if (verb == L"cursor") {
+        if (!rest.empty()) throw std::invalid_argument("expected cursor alone");
+        return std::vector{PromptAnswer::cursorPlace()};
+    }
     return std::nullopt;
 }
 

@@ -25,11 +25,11 @@ struct ViewPosition {
 struct PromptAnswer {
     // Pick, RightClick and Key are acts with the mouse and keyboard in the drawing; Text, Enter
     // and ESC at a selection prompt are typed as keys too.
-    // Move and Graphics are the cursor's: a move over the drawing (the monitors see it), and
-    // printing what the monitors showed at the last move.
+    // Move, Graphics and CursorPlace are the cursor's: a move over the drawing (the monitors see
+    // it), printing what the monitors showed at the last move, and printing where the cursor is.
     // Window acts (sim/user/window_acts.h) happen whenever the host next looks for input, at a
     // prompt, in a dialog or in a function that reads the message queue; text is their line.
-    enum class Kind { Text, Enter, Escape, Pick, RightClick, Key, Move, Graphics, Window };
+    enum class Kind { Text, Enter, Escape, Pick, RightClick, Key, Move, Graphics, CursorPlace, Window };
     Kind kind;
     std::wstring text;
     ViewPosition position{};
@@ -48,6 +48,7 @@ struct PromptAnswer {
     static PromptAnswer key(int virtualKey, bool control = false) { return {Kind::Key, {}, {}, virtualKey, control}; }
     static PromptAnswer move(ViewPosition position) { return {Kind::Move, {}, position}; }
     static PromptAnswer graphics() { return {Kind::Graphics, {}}; }
+    static PromptAnswer cursorPlace() { return {Kind::CursorPlace, {}}; }
     static PromptAnswer window(std::wstring line, std::function<void(Host&)> act) {
         PromptAnswer answer{Kind::Window, std::move(line)};
         answer.windowAct = std::move(act);
