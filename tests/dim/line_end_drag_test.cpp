@@ -45,9 +45,15 @@ TEST_F(LineEndDrag, TheEndFollowsTheCursorAlongTheLineWithTheDoubleArrow) {
     const AcDbObjectId id = line(0, 0, 10, 0);
     std::vector<Primitive> drawn;
     move(15.0, 3.0);
-    during([&](sim::Host& h) { drawn = h.cursor().log().last().graphics; });
+    std::size_t highlighted = 0;
+    during([&](sim::Host& h) {
+        drawn = h.cursor().log().last().graphics;
+        highlighted = h.documents().current()->database().highlighted().size();
+    });
     pick(15.0, 3.0);
     EXPECT_EQ(drag(id), L"(1 (15.0 0.0 0.0))");
+    EXPECT_EQ(highlighted, 1u);
+    EXPECT_TRUE(host.documents().current()->database().highlighted().empty());
     EXPECT_EQ(ends(id).second, AcGePoint3d(15, 0, 0));
     // The line, marks around both ends, the arrow's shaft and its two heads.
     ASSERT_EQ(drawn.size(), 6u);
@@ -107,11 +113,12 @@ TEST_F(LineEndDrag, MalformedCallsAndRefusalsReturnNilAndLeaveTheLine) {
     AcDbObjectId circle;
     ASSERT_TRUE(frame::appendToModelSpace(new AcDbCircle({0, 0, 0}, 5.0), circle));
     const std::wstring handle = L"(handent \"" + sim::db::Database::handleOf(id.asOldId()) + L"\")";
-    for (const std::wstring& call : {
+    const std::vector<std::wstring> calls{
              std::wstring(L"(Vexa-dynSymEnt)"), L"(Vexa-dynSymEnt " + handle + L")",
              L"(Vexa-dynSymEnt \"End\" " + handle + L")", L"(Vexa-dynSymEnt " + handle + L" \"End\" \"1\")",
              L"(Vexa-dynSymEnt (handent \"" + sim::db::Database::handleOf(circle.asOldId()) + L"\") \"End\")",
-         }) {
+    };
+    for (const std::wstring& call : calls) {
         EXPECT_EQ(eval(call), L"nil") << narrow(call);
     }
     sim::armFault(host, L"lockDocument");

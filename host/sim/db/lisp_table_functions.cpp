@@ -129,6 +129,17 @@ public:
         return nameOf(database_.entityAfter(entityArg(args, 0)));
     }
 
+    // The entity of a handle (hexadecimal, as entget's group 5 gives it); nil when none has it.
+    ValuePtr handent(const Args& args) {
+        lisp::requireArgCount(args, 1, 1);
+        const std::wstring& handle = lisp::stringArg(args, 0);
+        if (handle.empty() || handle.size() > 16 || handle.find_first_not_of(L"0123456789abcdefABCDEF") != std::wstring::npos)
+            return nullptr;
+        const ObjectId id = static_cast<ObjectId>(std::stoull(handle, nullptr, 16));
+        const Entity* entity = database_.findEntity(id);
+        return entity != nullptr && !entity->erased ? nameOf(entity) : nullptr;
+    }
+
 private:
     template <class Record>
     static ObjectId idOf(const Record* record) {
@@ -205,7 +216,7 @@ void defineTableFunctions(lisp::Interpreter& lisp, Database& database, const Sys
         {L"tblobjname", &TableFunctions::tblobjname}, {L"entget", &TableFunctions::entget},
         {L"entmake", &TableFunctions::entmake},     {L"entmod", &TableFunctions::entmod},
         {L"entdel", &TableFunctions::entdel},       {L"entlast", &TableFunctions::entlast},
-        {L"entnext", &TableFunctions::entnext},
+        {L"entnext", &TableFunctions::entnext},     {L"handent", &TableFunctions::handent},
     };
     for (const auto& [name, member] : table) {
         lisp.defineExternal(name, [functions, member](const Args& args) { return ((*functions).*member)(args); });

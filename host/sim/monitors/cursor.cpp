@@ -6,6 +6,7 @@
 #include "monitors/draw_context.h"
 #include "sim/editor/selection_scope.h"
 #include "sim/host.h"
+#include "sim/user/window_acts.h"
 
 namespace vexa::sim::monitors {
 
@@ -78,14 +79,17 @@ void Cursor::perform(const PromptAnswer& act) {
         host_.commandLine().print(L"\n" + describePlace());
         return;
     }
-    // The move passes the host's loop first, where its watchers see WM_MOUSEMOVE.
-    host_.input().moveMouse(host_.editor().screenPoint(act.position));
-    host_.input().runHostLoop();
-    if (act.position.pixel) {
-        moveToPixel({static_cast<LONG>(act.position.x), static_cast<LONG>(act.position.y)});
-    } else {
-        moveTo({act.position.x, act.position.y, 0.0});
-    }
+    // The move passes the host's loop first, where its watchers see WM_MOUSEMOVE; the acts
+    // queued after it see the monitors' answer to it.
+    performInTurn([&] {
+        host_.input().moveMouse(host_.editor().screenPoint(act.position));
+        host_.input().runHostLoop();
+        if (act.position.pixel) {
+            moveToPixel({static_cast<LONG>(act.position.x), static_cast<LONG>(act.position.y)});
+        } else {
+            moveTo({act.position.x, act.position.y, 0.0});
+        }
+    });
 }
 
 std::wstring Cursor::describeHighlighted() const {

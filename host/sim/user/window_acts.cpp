@@ -186,13 +186,17 @@ std::optional<PromptAnswer> parseWindowAct(const std::wstring& verb, const std::
     return std::nullopt;
 }
 
-void performWindowAct(Host& host, const PromptAnswer& act) {
+void performInTurn(const std::function<void()>& act) {
     const bool outer = std::exchange(performing, true);
     struct Restore {
         bool outer;
         ~Restore() { performing = outer; }
     } restore{outer};
-    act.windowAct(host);
+    act();
+}
+
+void performWindowAct(Host& host, const PromptAnswer& act) {
+    performInTurn([&] { act.windowAct(host); });
 }
 
 void performWindowActs(Host& host) {

@@ -3,6 +3,7 @@
 // posting WM_QUIT, switching to another program and back, and keys typed ahead.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -21,5 +22,8 @@ std::optional<PromptAnswer> parseWindowAct(const std::wstring& verb, const std::
 void performWindowActs(Host& host);
 // Performs one window act taken from the queue, under the same rule.
 void performWindowAct(Host& host, const PromptAnswer& act);
+// Runs another act that pumps the host's messages (a cursor move) under the same rule, so the
+// acts queued after it wait until it is done.
+void performInTurn(const std::function<void()>& act);
 
 }  // namespace vexa::sim
