@@ -1,6 +1,7 @@
 #include "dim/text_sizing/annotation_preview.h"
 
 #include <memory>
+#include <optional>
 
 #include "frame/model_space.h"
 
@@ -8,11 +9,14 @@ namespace vexa::dim {
 
 namespace {
 
-void setVisibility(const AcDbObjectId& id, AcDb::Visibility visibility) {
+// The visibility the entity had, or nothing when it cannot be opened.
+std::optional<AcDb::Visibility> setVisibility(const AcDbObjectId& id, AcDb::Visibility visibility) {
     AcDbEntity* entity = nullptr;
-    if (acdbOpenObject(entity, id, AcDb::kForWrite) != Acad::eOk) return;
+    if (acdbOpenObject(entity, id, AcDb::kForWrite) != Acad::eOk) return std::nullopt;
+    const AcDb::Visibility before = entity->visibility();
     entity->setVisibility(visibility, true);
     entity->close();
+    return before;
 }
 
 void erase(const AcDbObjectId& id) {
@@ -43,15 +47,16 @@ bool AnnotationPreview::addCopyOf(AnnotationRecord record) {
 
 void AnnotationPreview::hideSources() {
     for (const AnnotationRecord& source : sources_) {
-        setVisibility(source.object, AcDb::kInvisible);
-        hidden_.push_back(source.object);
+        if (const std::optional<AcDb::Visibility> before = setVisibility(source.object, AcDb::kInvisible))
+            hidden_.emplace_back(source.object, *before);
     }
 }
 
 void AnnotationPreview::restore() {
     for (const AnnotationRecord& copy : copies_) erase(copy.object);
     copies_.clear();
-    for (const AcDbObjectId& id : hidden_) setVisibility(id, AcDb::kVisible);
+    // Backwards, so a source listed twice ends as it was before the first.
+    for (auto it = hidden_.rbegin(); it != hidden_.rend(); ++it) setVisibility(it->first, it->second);
     hidden_.clear();
 }
 

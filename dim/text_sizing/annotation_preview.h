@@ -2,6 +2,7 @@
 // hidden; however the function ends, the copies are erased and the sources shown again.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "dim/text_sizing/annotation_records.h"
@@ -20,7 +21,7 @@ public:
     bool addCopyOf(AnnotationRecord record);
     // Makes every source invisible, sub-entities included.
     void hideSources();
-    // Erases the copies and shows the sources again; does nothing the second time.
+    // Erases the copies and gives the sources their visibility back; does nothing the second time.
     void restore();
 
     const std::vector<AnnotationRecord>& sources() const { return sources_; }
@@ -29,7 +30,8 @@ public:
 private:
     std::vector<AnnotationRecord> sources_;
     std::vector<AnnotationRecord> copies_;
-    std::vector<AcDbObjectId> hidden_;
+    // The sources made invisible, with the visibility each had.
+    std::vector<std::pair<AcDbObjectId, AcDb::Visibility>> hidden_;
 };
 
 }  // namespace vexa::dim

@@ -157,7 +157,6 @@ TEST_F(TextSizing, AMovingDimensionKeepsItsLineAtTheSameSizeAndMovesItWithTheTex
 
 TEST_F(TextSizing, CancellingKeepsTheSizesAndEveryWayOutRestoresTheDrawing) {
     const AcDbObjectId text = add(new AcDbText({0, -20, 0}, L"Note", 2.5));
-    const std::size_t before = entityCount();
     bool hiddenDuringPrompt = false;
     move(30.0, 0.0);
     during([&](sim::Host&) {
@@ -166,9 +165,18 @@ TEST_F(TextSizing, CancellingKeepsTheSizesAndEveryWayOutRestoresTheDrawing) {
         hiddenDuringPrompt = opened->visibility() == AcDb::kInvisible;
         opened->close();
     });
+    // A source that was invisible before stays so.
+    auto* hiddenNote = new AcDbText({0, -30, 0}, L"Hidden", 2.5);
+    hiddenNote->setVisibility(AcDb::kInvisible);
+    const AcDbObjectId hidden = add(hiddenNote);
+    const std::size_t before = entityCount();
     pressEscape();
-    EXPECT_EQ(adjust(L"(list 4 " + name(text) + L")"), L"nil");
+    EXPECT_EQ(adjust(L"(list 4 " + name(text) + L") (list 4 " + name(hidden) + L")"), L"nil");
     EXPECT_TRUE(hiddenDuringPrompt);
+    AcDbText* stillHidden = nullptr;
+    ASSERT_EQ(acdbOpenObject(stillHidden, hidden, AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(stillHidden->visibility(), AcDb::kInvisible);
+    stillHidden->close();
     EXPECT_EQ(entityCount(), before);
     EXPECT_DOUBLE_EQ(read<AcDbText>(text, &AcDbText::height), 2.5);
     AcDbText* opened = nullptr;
