@@ -136,6 +136,16 @@ TEST_F(AnnotationObjectsTest, SizesWrittenAtCloseFollowTheStyleUntilOverridden) 
     EXPECT_FALSE(dimension->isUsingDefaultTextPosition());
     EXPECT_EQ(dimension->setDimscale(2.0), Acad::eNotOpenForWrite);
     dimension->close();
+    // A text the host places follows its dimension line.
+    AcDbAlignedDimension* aligned = nullptr;
+    ASSERT_EQ(acdbOpenObject(aligned, make(kAligned), AcDb::kForWrite), Acad::eOk);
+    EXPECT_EQ(aligned->textPosition(), AcGePoint3d(0, 15, 0));
+    aligned->setDimLinePoint({-4, 0, 0});
+    aligned->setTextPosition({9, 9, 0});
+    aligned->close();
+    ASSERT_EQ(acdbOpenObject(aligned, last(), AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(aligned->textPosition(), AcGePoint3d(-4, 15, 0));
+    aligned->close();
 
     const AcDbObjectId textId = make(L"((0 . \"TEXT\") (10 0 0 0) (1 . \"A\"))");
     AcDbText* text = nullptr;
