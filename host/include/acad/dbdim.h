@@ -11,7 +11,8 @@ public:
     // The middle of the dimension text (world coordinates).
     AcGePoint3d textPosition() const { return textPosition_; }
     Acad::ErrorStatus setTextPosition(const AcGePoint3d& position);
-    // The host places the text itself, or keeps it where it was set (DXF group 70 bit 128).
+    // The host places the text itself (anew when it takes the dimension back at close: the middle
+    // of the dimension line), or keeps it where it was set (DXF group 70 bit 128).
     bool isUsingDefaultTextPosition() const { return !userTextPosition_; }
     Acad::ErrorStatus useDefaultTextPosition();
     Acad::ErrorStatus useSetTextPosition();

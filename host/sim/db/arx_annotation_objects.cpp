@@ -5,6 +5,7 @@
 #include "acad/dbdim.h"
 #include "acad/dblead.h"
 #include "acad/dbmleader.h"
+#include "db/entity_geometry.h"
 #include "db/object_access.h"
 
 namespace vexa::sim::db {
@@ -56,6 +57,8 @@ DimensionGeometry linearGeometry(const Linear& dimension, bool aligned, double r
     geometry.xLine2 = fromPoint(dimension.xLine2Point());
     geometry.dimLine = fromPoint(dimension.dimLinePoint());
     AcDbObjectAccess::readDimension(dimension, geometry);
+    // The host recomputes the dimension as it takes it back, placing a text it positions itself.
+    if (!geometry.userTextPosition) geometry.textPosition = defaultTextPosition(geometry);
     return geometry;
 }
 

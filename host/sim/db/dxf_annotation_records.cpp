@@ -39,13 +39,6 @@ Overrides overridesOf(const Geometry& geometry) {
     return {};
 }
 
-// The middle of the dimension line between the measured points, where the host puts the text.
-Point3 defaultTextPosition(const DimensionGeometry& dimension) {
-    const Point3 middle{(dimension.xLine1.x + dimension.xLine2.x) / 2, (dimension.xLine1.y + dimension.xLine2.y) / 2, 0.0};
-    const Point2 place = onDimensionLine(dimension, middle);
-    return {place.x, place.y, dimension.dimLine.z};
-}
-
 // The "ACAD" application's items of a -3 group, or null when there are none.
 ValuePtr acadXData(const DxfGroups& dxf) {
     const ValuePtr* xdata = dxf.find(-3);

@@ -184,6 +184,12 @@ Point2 onDimensionLine(const DimensionGeometry& dimension, const Point3& point) 
     return {dimension.dimLine.x + along * dx, dimension.dimLine.y + along * dy};
 }
 
+Point3 defaultTextPosition(const DimensionGeometry& dimension) {
+    const Point3 middle{(dimension.xLine1.x + dimension.xLine2.x) / 2, (dimension.xLine1.y + dimension.xLine2.y) / 2, 0.0};
+    const Point2 place = onDimensionLine(dimension, middle);
+    return {place.x, place.y, dimension.dimLine.z};
+}
+
 std::vector<Point2> outlineOf(const Entity& entity) { return std::visit(OutlineOf{}, entity.geometry); }
 
 double distanceTo(const Entity& entity, Point2 point) {

@@ -15,6 +15,9 @@ struct Point2 {
 // Where a point falls on a dimension's line (rotated: at its angle; aligned: parallel to the
 // measured points), in the XY plane.
 Point2 onDimensionLine(const DimensionGeometry& dimension, const Point3& point);
+// Where the host puts a dimension's text when it places it itself: the middle of the dimension
+// line between the measured points.
+Point3 defaultTextPosition(const DimensionGeometry& dimension);
 
 // An entity's outline as one line of points: lines and polylines exactly, circles and arcs as
 // chords fine enough for picking, a text as the box its characters take.

@@ -181,5 +181,49 @@ TEST(DxfRoundTrip, NewDrawingReadsBackWhole) {
     EXPECT_EQ(spline.knots.size(), 6u);
 }
 
+// Annotation keeps its style by name and the overrides as the host's DSTYLE data.
+TEST(DxfRoundTrip, AnnotationReadsBackWithItsStyleAndOverrides) {
+    db::Database database;
+    db::ObjectId fine = db::kNullId;
+    ASSERT_EQ(database.addDimStyle({0, L"Fine", 1.8, 2.0}, &fine), db::Refusal::None);
+    const db::ObjectId zero = database.layerZero().id;
+    const db::ObjectId byLayer = database.linetypes().find(L"BYLAYER")->id;
+    db::DimensionGeometry rotated{false, {0, 0, 0}, {30, 0, 0}, {10, 8, 0}, {15, 9, 0}, 0.5, true, fine, 1.5, 3.5};
+    database.addEntity({0, zero, db::kColorByLayer, byLayer, false, rotated, false});
+    const db::DimensionGeometry aligned{true, {0, 0, 0}, {0, 30, 0}, {-8, 0, 0}, {-8, 15, 0}, 0.0, false,
+                                        database.currentDimStyle().id, std::nullopt, std::nullopt};
+    database.addEntity({0, zero, db::kColorByLayer, byLayer, false, aligned});
+    database.addEntity({0, zero, db::kColorByLayer, byLayer, false, db::LeaderGeometry{{{0, 0, 0}, {4, 4, 0}}, fine, 0.5}});
+    database.addEntity({0, zero, db::kColorByLayer, byLayer, false, db::MLeaderGeometry{{3, 4, 0}, 2.0, 3.0}});
+    SourceDrawing source = newDrawingSource();
+    db::Database again;
+    ASSERT_EQ(again.addDimStyle({0, L"Fine", 1.8, 2.0}, &fine), db::Refusal::None);
+    readDrawing(writeDrawing(database, source, L"0"), again);
+
+    const db::Entity* first = again.firstEntity();
+    ASSERT_NE(first, nullptr);
+    const auto& dimension = std::get<db::DimensionGeometry>(first->geometry);
+    EXPECT_FALSE(first->visible);
+    EXPECT_EQ(dimension.textPosition, rotated.textPosition);
+    EXPECT_NEAR(dimension.rotation, 0.5, 1e-12);
+    EXPECT_TRUE(dimension.userTextPosition);
+    EXPECT_EQ(dimension.style, fine);
+    EXPECT_EQ(dimension.scale, 1.5);
+    EXPECT_EQ(dimension.textHeight, 3.5);
+    const db::Entity* second = again.entityAfter(first->id);
+    const auto& readAligned = std::get<db::DimensionGeometry>(second->geometry);
+    EXPECT_TRUE(readAligned.aligned);
+    EXPECT_EQ(readAligned.xLine2, aligned.xLine2);
+    EXPECT_FALSE(readAligned.scale.has_value());
+    const db::Entity* third = again.entityAfter(second->id);
+    const auto& leader = std::get<db::LeaderGeometry>(third->geometry);
+    EXPECT_EQ(leader.vertices.size(), 2u);
+    EXPECT_EQ(leader.scale, 0.5);
+    EXPECT_EQ(leader.style, fine);
+    const auto& mleader = std::get<db::MLeaderGeometry>(again.entityAfter(third->id)->geometry);
+    EXPECT_EQ(mleader.position, (db::Point3{3, 4, 0}));
+    EXPECT_EQ(mleader.textHeight, 3.0);
+}
+
 }  // namespace
 }  // namespace vexa::sim::dxf
