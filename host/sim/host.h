@@ -16,6 +16,7 @@
 #include "sim/document_manager.h"
 #include "sim/editor/editor.h"
 #include "sim/faults.h"
+#include "sim/lisp_files.h"
 #include "sim/input/input.h"
 #include "sim/module_services.h"
 #include "sim/monitors/cursor.h"
@@ -128,6 +129,8 @@ public:
     PromptResult promptString(bool spacesAllowed, const ACHAR* prompt, bool picksAllowed = false);
     // What the next get call takes from acedInitGet or (initget), and the last keyword answered.
     InputOptions& inputOptions() { return inputOptions_; }
+    // The files AutoLISP's (open ...) made.
+    OpenFiles& openFiles() { return openFiles_; }
     bool runCommand(std::wstring_view typedName);
     // A command run from a script or acedCommand: echoed as typed, its inputs queued for its
     // prompts; inputs it does not read are dropped.
@@ -207,6 +210,7 @@ private:
     int redrawCount_ = 0;
     int dimStyleManagerRuns_ = 0;
     InputOptions inputOptions_;
+    OpenFiles openFiles_;
     Host* previous_;
 };
 
