@@ -1,4 +1,4 @@
-// The host's own commands that scripts and tests use: LINE, SAVEAS.
+// The host's own commands that scripts and tests use: LINE, CIRCLE, TEXT, SAVEAS.
 #pragma once
 
 namespace vexa::sim {
@@ -8,5 +8,7 @@ class CommandStack;
 void registerHostCommands(CommandStack& commands);
 
 void saveAsCommand();
+void circleCommand();
+void textCommand();
 
 }  // namespace vexa::sim
