@@ -144,6 +144,10 @@ public:
     // running command ends.
     void executeString(std::wstring_view text);
 
+    // CLOSE: the drawing closes (its unload messages sent, the document destroyed) once the
+    // AutoLISP evaluation under way has returned, as its environment may be running the command.
+    void closeWhenIdle(Document& document);
+
     // Sends a function call with any code, as the host would for a registered name.
     lisp::ValuePtr callPlugin(PluginModule& module, short code, const std::vector<lisp::ValuePtr>& arguments);
 
@@ -171,6 +175,7 @@ private:
     std::size_t openObjects() const;
     void auditSince(const AuditMark& mark, std::wstring_view what);
     void runSentCommands();
+    void closePendingDocuments();
 
     AuditLog audit_;
     CommandLine commandLine_;
@@ -207,6 +212,8 @@ private:
     std::deque<std::wstring> sentLines_;
     int commandDepth_ = 0;
     int promptDepth_ = 0;
+    int evaluationDepth_ = 0;
+    std::vector<Document*> pendingCloses_;
     int redrawCount_ = 0;
     int dimStyleManagerRuns_ = 0;
     InputOptions inputOptions_;

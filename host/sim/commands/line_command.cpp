@@ -26,6 +26,7 @@ void registerHostCommands(CommandStack& commands) {
     commands.addCommand(L"ACAD_MAIN", L"_SAVEAS", L"SAVEAS", 0, &saveAsCommand, nullptr, -1, nullptr);
     commands.addCommand(L"ACAD_MAIN", L"_CIRCLE", L"CIRCLE", 0, &circleCommand, nullptr, -1, nullptr);
     commands.addCommand(L"ACAD_MAIN", L"_TEXT", L"TEXT", 0, &textCommand, nullptr, -1, nullptr);
+    registerDrawingCommands(commands);
 }
 
 }  // namespace vexa::sim
