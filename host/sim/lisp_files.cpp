@@ -1,5 +1,6 @@
 #include "sim/lisp_files.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 
@@ -25,22 +26,23 @@ std::wstring drawingFolder(const Host& host) {
     return folder != nullptr && !folder->empty() ? *folder : std::wstring(L"C:\\");
 }
 
-bool isAbsolute(const std::wstring& name) {
-    const bool drive = name.size() > 2 && name[1] == L':' && (name[2] == L'\\' || name[2] == L'/');
-    return drive || name.starts_with(L"\\") || name.starts_with(L"/");
-}
-
-// The name as the host reads it: an absolute Windows path of the machine or of the host as
-// SAVEAS takes them, else a name in the drawing's folder.
+// The name as the host reads it: an absolute Windows path of the machine ("\\x" on C:), a host
+// path ("/x", as SAVEAS takes them), else a name in the drawing's folder.
 std::wstring fullName(const Host& host, const std::wstring& name) {
-    if (isAbsolute(name)) return name;
+    const bool drive = name.size() > 2 && name[1] == L':' && (name[2] == L'\\' || name[2] == L'/');
+    if (drive || name.starts_with(L"/") || name.starts_with(L"\\\\")) return name;
+    if (name.starts_with(L"\\")) return L"C:" + name;
     std::wstring folder = drawingFolder(host);
     if (!folder.ends_with(L'\\') && !folder.ends_with(L'/')) folder += L'\\';
     return folder + name;
 }
 
-std::filesystem::path hostFile(Host& host, const std::wstring& full) {
-    return host.drives().toHost(full).value_or(std::filesystem::path(full));
+// The machine's file; nothing for a share or another drive, which the machine does not have.
+std::optional<std::filesystem::path> hostFile(Host& host, std::wstring full) {
+    if (std::optional<std::filesystem::path> file = host.drives().toHost(full)) return file;
+    if (!full.starts_with(L"/")) return std::nullopt;
+    std::replace(full.begin(), full.end(), L'\\', L'/');
+    return std::filesystem::path(full);
 }
 
 std::optional<FileStream::Mode> modeOf(const std::wstring& mode) {
@@ -91,16 +93,18 @@ void defineFileFunctions(lisp::Interpreter& lisp, Host& host) {
         const std::wstring& name = lisp::stringArg(args, 0);
         if (name.empty()) return nullptr;
         const std::wstring full = fullName(*at, name);
+        const std::optional<std::filesystem::path> file = hostFile(*at, full);
         std::error_code error;
-        return std::filesystem::exists(hostFile(*at, full), error) ? lisp::makeString(full) : nullptr;
+        return file && std::filesystem::exists(*file, error) ? lisp::makeString(full) : nullptr;
     });
     lisp.defineExternal(L"open", [at](const Args& args) -> ValuePtr {
         lisp::requireArgCount(args, 2, 2);
         const std::wstring& name = lisp::stringArg(args, 0);
         const std::optional<FileStream::Mode> mode = modeOf(lisp::stringArg(args, 1));
         if (!mode) lisp::throwBadArgumentValue(L"file mode", args[1]);
-        if (name.empty()) return nullptr;
-        auto file = std::make_shared<FileStream>(name, hostFile(*at, fullName(*at, name)), *mode);
+        const std::optional<std::filesystem::path> path = name.empty() ? std::nullopt : hostFile(*at, fullName(*at, name));
+        if (!path) return nullptr;
+        auto file = std::make_shared<FileStream>(name, *path, *mode);
         if (!file->isOpen()) return nullptr;
         at->openFiles().add(file);
         return lisp::makeFile(std::move(file));

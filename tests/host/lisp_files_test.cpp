@@ -64,6 +64,10 @@ TEST_F(LispFiles, MalformedCallsGiveTheInterpretersErrors) {
     EXPECT_EQ(evalError(L"(princ 1 f)"), L"bad argument type: filep #<file \"C:\\x.txt\">");
     EXPECT_EQ(eval(L"(close f)"), L"nil");
     EXPECT_EQ(eval(L"(open \"\" \"r\")"), L"nil");
+    // The machine has no network shares; a rooted name is on C:.
+    EXPECT_EQ(eval(L"(open \"\\\\\\\\server\\\\x.txt\" \"w\")"), L"nil");
+    eval(L"(close (open \"\\\\rooted.txt\" \"w\"))");
+    EXPECT_EQ(eval(L"(findfile \"C:\\\\ROOTED.TXT\")"), L"\"C:\\\\ROOTED.TXT\"");
 }
 
 TEST_F(LispFiles, AFileLeftOpenIsClosedAndReportedAtTheEndOfTheRun) {

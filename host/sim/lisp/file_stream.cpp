@@ -20,7 +20,8 @@ std::ios::openmode openMode(FileStream::Mode mode) {
 FileStream::FileStream(std::wstring name, const std::filesystem::path& path, Mode mode)
     : name_(std::move(name)), mode_(mode) {
     // A folder opens as a stream on Linux; Windows refuses it.
-    if (std::filesystem::is_directory(path)) return;
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return;
     stream_.open(path, openMode(mode));
 }
 
