@@ -97,8 +97,8 @@ public:
 
     InputAnswer run() {
         for (const wchar_t* prompt = request_.prompt;; prompt = request_.prompt) {
-            const bool picks = request_.kind == InputRequest::Kind::Point || measured();
-            const PromptResult typed = host_.promptString(false, prompt, picks);
+            // A click answers every kind; one that wants no point refuses it with its message.
+            const PromptResult typed = host_.promptString(false, prompt, true);
             if (typed.status != RTNORM) return {typed.status};
             std::optional<InputAnswer> answer = typed.picked ? picked(*typed.picked) : text(typed.text);
             if (answer) return *answer;

@@ -1,12 +1,12 @@
-// NEW, OPEN and CLOSE with a plug-in loaded: each drawing gets the plug-in's functions at its
-// load message and loses them at its unload message.
+// NEW, OPEN and CLOSE with plug-ins loaded: each drawing gets their functions at its load
+// message, and a monitor in a drawing that closes is switched off.
 #include "support/host_fixture.h"
 
 namespace {
 
 class DrawingCommands : public vexa::test::HostTest {
 protected:
-    void SetUp() override { load({"VexaKito"}); }
+    void SetUp() override { load({"VexaKito", "VexaOrdo"}); }
     std::size_t open() { return host.documents().documents().size(); }
     std::wstring current() { return eval(L"(getvar \"DWGNAME\")"); }
 };
@@ -40,6 +40,18 @@ TEST_F(DrawingCommands, ClosingUnloadsAndDestroysTheDrawing) {
     eval(L"(command \"CLOSE\")");
     EXPECT_EQ(current(), L"\"Drawing3.dwg\"");
     EXPECT_TRUE(host.registeredCode(L"Vexa-OSType").has_value());
+}
+
+TEST_F(DrawingCommands, AMonitorIsSwitchedOffWhenItsDrawingCloses) {
+    eval(L"(command \"NEW\")");
+    eval(L"(Vexa-selLayToolTip \"Layer: \" \"layers: \")");
+    ASSERT_EQ(host.documents().current()->inputPoints().monitors().size(), 1u);
+    eval(L"(command \"CLOSE\")");
+    // The tooltip's one slot is free again: it switches on in the drawing now current.
+    eval(L"(Vexa-selLayToolTip \"Layer: \" \"layers: \")");
+    EXPECT_EQ(host.documents().current()->inputPoints().monitors().size(), 1u);
+    eval(L"(Vexa-selLayToolTip)");
+    EXPECT_EQ(host.documents().current()->inputPoints().monitors().size(), 0u);
 }
 
 TEST_F(DrawingCommands, AFileThatCannotBeOpenedLeavesTheDrawingsAsTheyWere) {
