@@ -96,9 +96,9 @@ public:
     InputReader(Host& host, const InputRequest& request) : host_(host), request_(request), bits_(request.options.bits) {}
 
     InputAnswer run() {
-        for (const wchar_t* prompt = request_.prompt;; prompt = request_.prompt) {
+        for (;;) {
             // A click answers every kind; one that wants no point refuses it with its message.
-            const PromptResult typed = host_.promptString(false, prompt, true);
+            const PromptResult typed = host_.promptString(false, request_.prompt, true);
             if (typed.status != RTNORM) return {typed.status};
             std::optional<InputAnswer> answer = typed.picked ? picked(*typed.picked) : text(typed.text);
             if (answer) return *answer;
