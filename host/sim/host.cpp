@@ -126,13 +126,38 @@ void Host::documentClosing(Document& document) {
 }
 
 lisp::ValuePtr Host::evaluate(std::wstring_view source) {
-    Document* document = documents_.current();
-    if (document == nullptr) document = &documents_.newDocument();
+    struct Depth {
+        Host& host;
+        explicit Depth(Host& h) : host(h) { ++host.evaluationDepth_; }
+        ~Depth() {
+            if (--host.evaluationDepth_ == 0) host.closePendingDocuments();
+        }
+    } depth{*this};
     lisp::ValuePtr last;
     // Each form runs in whichever drawing is current when it starts, so a script goes on
-    // in a drawing that an earlier form activated.
-    for (const lisp::ValuePtr& form : lisp::readAll(source)) last = documents_.current()->lisp().evaluate(form);
+    // in a drawing that an earlier form activated or opened; with none left, in a new one.
+    for (const lisp::ValuePtr& form : lisp::readAll(source)) {
+        if (documents_.current() == nullptr) documents_.newDocument();
+        last = documents_.current()->lisp().evaluate(form);
+        if (evaluationDepth_ == 1) closePendingDocuments();
+    }
     return last;
+}
+
+void Host::closeWhenIdle(Document& document) {
+    if (std::find(pendingCloses_.begin(), pendingCloses_.end(), &document) == pendingCloses_.end()) {
+        pendingCloses_.push_back(&document);
+    }
+    if (evaluationDepth_ == 0) closePendingDocuments();
+}
+
+void Host::closePendingDocuments() {
+    for (Document* document : std::exchange(pendingCloses_, {})) {
+        const auto& open = documents_.documents();
+        if (std::any_of(open.begin(), open.end(), [&](const auto& d) { return d.get() == document; })) {
+            documents_.closeDocument(*document);
+        }
+    }
 }
 
 bool Host::runScript(std::wstring_view source) {

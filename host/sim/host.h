@@ -16,6 +16,7 @@
 #include "sim/document_manager.h"
 #include "sim/editor/editor.h"
 #include "sim/faults.h"
+#include "sim/lisp_files.h"
 #include "sim/input/input.h"
 #include "sim/module_services.h"
 #include "sim/monitors/cursor.h"
@@ -128,6 +129,8 @@ public:
     PromptResult promptString(bool spacesAllowed, const ACHAR* prompt, bool picksAllowed = false);
     // What the next get call takes from acedInitGet or (initget), and the last keyword answered.
     InputOptions& inputOptions() { return inputOptions_; }
+    // The files AutoLISP's (open ...) made.
+    OpenFiles& openFiles() { return openFiles_; }
     bool runCommand(std::wstring_view typedName);
     // A command run from a script or acedCommand: echoed as typed, its inputs queued for its
     // prompts; inputs it does not read are dropped.
@@ -140,6 +143,10 @@ public:
     // Text sent to execute: lines typed at the waiting prompt, else run as commands once the
     // running command ends.
     void executeString(std::wstring_view text);
+
+    // CLOSE: the drawing closes (its unload messages sent, the document destroyed) once the
+    // AutoLISP evaluation under way has returned, as its environment may be running the command.
+    void closeWhenIdle(Document& document);
 
     // Sends a function call with any code, as the host would for a registered name.
     lisp::ValuePtr callPlugin(PluginModule& module, short code, const std::vector<lisp::ValuePtr>& arguments);
@@ -169,6 +176,7 @@ private:
     std::size_t openObjects() const;
     void auditSince(const AuditMark& mark, std::wstring_view what);
     void runSentCommands();
+    void closePendingDocuments();
 
     AuditLog audit_;
     CommandLine commandLine_;
@@ -205,9 +213,12 @@ private:
     std::deque<std::wstring> sentLines_;
     int commandDepth_ = 0;
     int promptDepth_ = 0;
+    int evaluationDepth_ = 0;
+    std::vector<Document*> pendingCloses_;
     int redrawCount_ = 0;
     int dimStyleManagerRuns_ = 0;
     InputOptions inputOptions_;
+    OpenFiles openFiles_;
     Host* previous_;
 };
 

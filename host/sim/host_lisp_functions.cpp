@@ -46,6 +46,7 @@ void Host::defineHostFunctions(Document& document) {
     db::defineTableFunctions(lisp, document.database(), sysvars_);
     db::defineDictionaryFunctions(lisp, document.database());
     defineInputFunctions(lisp, *this);
+    defineFileFunctions(lisp, *this);
     lisp.defineExternal(L"getvar", [this](const Args& args) -> ValuePtr {
         lisp::requireArgCount(args, 1, 1);
         const std::optional<VariableValue> value = variable(lisp::stringArg(args, 0));

@@ -93,7 +93,8 @@ void writeValue(ChainWriter& out, const ValuePtr& value, int depth) {
     }
     case ValueKind::Cons: writeList(out, value, depth); return;
     case ValueKind::Subr:
-    case ValueKind::UserFunction: out.add(RTNIL); return;
+    case ValueKind::UserFunction:
+    case ValueKind::File: out.add(RTNIL); return;
     }
 }
 

@@ -15,6 +15,10 @@ void auditRunEnd(Host& host) {
         host.audit().record(L"the failure armed for " + armed + L" was never reached");
     }
     host.faults().clear();
+    // A file left open is closed here, and is a fault: the script forgot its (close ...).
+    for (const std::wstring& name : host.openFiles().closeAll()) {
+        host.audit().record(L"the file \"" + name + L"\" was left open at the end of the run");
+    }
 }
 
 }  // namespace vexa::sim

@@ -6,7 +6,7 @@ namespace vexa::sim {
 class Host;
 
 // Records as faults the user's acts still queued (a scenario expecting no dialog must not pass
-// by accident) and the armed failures no call reached; both are dropped.
+// by accident), the armed failures no call reached, and the files AutoLISP left open (closed).
 void auditRunEnd(Host& host);
 
 }  // namespace vexa::sim

@@ -25,6 +25,16 @@ std::optional<InputAnswer> ask(InputRequest::Kind kind, const ads_point base, co
     return vexa::sim::readInput(*host, request);
 }
 
+// Asks and, on RTNORM, stores what `store` takes from the answer.
+template <typename T, typename Store>
+int askInto(InputRequest::Kind kind, const ads_point base, const ACHAR* prompt, T* result, Store store) {
+    if (result == nullptr) return RTERROR;
+    const std::optional<InputAnswer> answer = ask(kind, base, prompt);
+    if (!answer) return RTERROR;
+    if (answer->status == RTNORM) store(*answer, result);
+    return answer->status;
+}
+
 int copyText(const std::wstring& text, ACHAR* result, std::size_t bufferSize) {
     if (result == nullptr || bufferSize == 0) return RTERROR;
     const std::size_t length = std::min(text.size(), bufferSize - 1);
@@ -43,45 +53,33 @@ int acedInitGet(int val, const ACHAR* kwl) {
 }
 
 int acedGetPoint(const ads_point pt, const ACHAR* prompt, ads_point result) {
-    if (result == nullptr) return RTERROR;
-    const std::optional<InputAnswer> answer = ask(InputRequest::Kind::Point, pt, prompt);
-    if (!answer) return RTERROR;
-    if (answer->status == RTNORM) {
-        result[0] = answer->point.x;
-        result[1] = answer->point.y;
-        result[2] = answer->point.z;
-    }
-    return answer->status;
+    return askInto(InputRequest::Kind::Point, pt, prompt, result, [](const InputAnswer& answer, ads_real* point) {
+        point[0] = answer.point.x;
+        point[1] = answer.point.y;
+        point[2] = answer.point.z;
+    });
 }
 
 int acedGetDist(const ads_point pt, const ACHAR* prompt, ads_real* result) {
-    if (result == nullptr) return RTERROR;
-    const std::optional<InputAnswer> answer = ask(InputRequest::Kind::Distance, pt, prompt);
-    if (!answer) return RTERROR;
-    if (answer->status == RTNORM) *result = answer->real;
-    return answer->status;
+    return askInto(InputRequest::Kind::Distance, pt, prompt, result,
+                   [](const InputAnswer& answer, ads_real* distance) { *distance = answer.real; });
 }
 
 int acedGetInt(const ACHAR* prompt, int* result) {
-    if (result == nullptr) return RTERROR;
-    const std::optional<InputAnswer> answer = ask(InputRequest::Kind::Integer, nullptr, prompt);
-    if (!answer) return RTERROR;
-    if (answer->status == RTNORM) *result = answer->integer;
-    return answer->status;
+    return askInto(InputRequest::Kind::Integer, nullptr, prompt, result,
+                   [](const InputAnswer& answer, int* value) { *value = answer.integer; });
 }
 
 int acedGetReal(const ACHAR* prompt, ads_real* result) {
-    if (result == nullptr) return RTERROR;
-    const std::optional<InputAnswer> answer = ask(InputRequest::Kind::Real, nullptr, prompt);
-    if (!answer) return RTERROR;
-    if (answer->status == RTNORM) *result = answer->real;
-    return answer->status;
+    return askInto(InputRequest::Kind::Real, nullptr, prompt, result,
+                   [](const InputAnswer& answer, ads_real* value) { *value = answer.real; });
 }
 
 int acedGetKword(const ACHAR* prompt, ACHAR* result, std::size_t bufferSize) {
     if (result == nullptr || bufferSize == 0) return RTERROR;
     const std::optional<InputAnswer> answer = ask(InputRequest::Kind::Keyword, nullptr, prompt);
     if (!answer) return RTERROR;
+    if (answer->status == RTNONE) result[0] = L'\0';
     if (answer->status != RTNORM) return answer->status;
     return copyText(answer->keyword, result, bufferSize);
 }

@@ -1,4 +1,5 @@
 // LINE: straight segments from point to point in model space, until Enter or ESC.
+#include "sim/commands/current_space.h"
 #include "sim/commands/host_commands.h"
 #include "sim/commands/prompts.h"
 #include "sim/host.h"
@@ -13,12 +14,7 @@ void lineCommand() {
     while (from) {
         const std::optional<db::Point3> to = promptPoint(host, L"Specify next point or [Undo]: ");
         if (!to) break;
-        db::Database& database = host.documents().current()->database();
-        db::Entity line;
-        line.layer = database.clayer().asOldId();
-        line.linetype = database.linetypes().find(L"BYLAYER")->id;
-        line.geometry = db::LineGeometry{*from, *to};
-        database.addEntity(std::move(line));
+        addToCurrentSpace(host, db::LineGeometry{*from, *to});
         from = to;
     }
 }
@@ -28,6 +24,9 @@ void lineCommand() {
 void registerHostCommands(CommandStack& commands) {
     commands.addCommand(L"ACAD_MAIN", L"_LINE", L"LINE", 0, &lineCommand, nullptr, -1, nullptr);
     commands.addCommand(L"ACAD_MAIN", L"_SAVEAS", L"SAVEAS", 0, &saveAsCommand, nullptr, -1, nullptr);
+    commands.addCommand(L"ACAD_MAIN", L"_CIRCLE", L"CIRCLE", 0, &circleCommand, nullptr, -1, nullptr);
+    commands.addCommand(L"ACAD_MAIN", L"_TEXT", L"TEXT", 0, &textCommand, nullptr, -1, nullptr);
+    registerDrawingCommands(commands);
 }
 
 }  // namespace vexa::sim

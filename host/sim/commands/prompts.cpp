@@ -61,10 +61,18 @@ double distanceBetween(const db::Point3& a, const db::Point3& b, bool planar) {
     return std::sqrt((b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y) + dz * dz);
 }
 
+// From 0 up to a full turn, counter-clockwise from the X axis.
+double fullTurn(double radians) {
+    const double turn = 2.0 * std::acos(-1.0);
+    const double angle = std::fmod(radians, turn);
+    return angle < 0.0 ? angle + turn : angle;
+}
+
 const wchar_t* invalidMessage(InputRequest::Kind kind) {
     switch (kind) {
     case InputRequest::Kind::Point: return L"Point or option keyword required.\n";
     case InputRequest::Kind::Distance: return L"Requires numeric distance or two points.\n";
+    case InputRequest::Kind::Angle: return L"Requires numeric angle or two points.\n";
     case InputRequest::Kind::Keyword: return L"Invalid option keyword.\n";
     case InputRequest::Kind::Integer: return L"Requires an integer value.\n";
     case InputRequest::Kind::Real: return L"Requires numeric value.\n";
@@ -88,9 +96,9 @@ public:
     InputReader(Host& host, const InputRequest& request) : host_(host), request_(request), bits_(request.options.bits) {}
 
     InputAnswer run() {
-        for (const wchar_t* prompt = request_.prompt;; prompt = request_.prompt) {
-            const bool picks = request_.kind == InputRequest::Kind::Point || request_.kind == InputRequest::Kind::Distance;
-            const PromptResult typed = host_.promptString(false, prompt, picks);
+        for (;;) {
+            // A click answers every kind; one that wants no point refuses it with its message.
+            const PromptResult typed = host_.promptString(false, request_.prompt, true);
             if (typed.status != RTNORM) return {typed.status};
             std::optional<InputAnswer> answer = typed.picked ? picked(*typed.picked) : text(typed.text);
             if (answer) return *answer;
@@ -98,6 +106,8 @@ public:
     }
 
 private:
+    bool measured() const { return request_.kind == InputRequest::Kind::Distance || request_.kind == InputRequest::Kind::Angle; }
+
     std::optional<InputAnswer> refuse(const wchar_t* message) {
         host_.commandLine().print(message);
         return std::nullopt;
@@ -116,7 +126,7 @@ private:
 
     std::optional<InputAnswer> fromPoint(const db::Point3& point) {
         if (request_.kind == InputRequest::Kind::Point) return InputAnswer{RTNORM, point};
-        if (request_.kind != InputRequest::Kind::Distance) return refuse(invalidMessage(request_.kind));
+        if (!measured()) return refuse(invalidMessage(request_.kind));
         db::Point3 first = point;
         db::Point3 second = point;
         if (request_.base) {
@@ -127,6 +137,7 @@ private:
             if (other.status != RTNORM) return InputAnswer{other.status};
             second = other.point;
         }
+        if (request_.kind == InputRequest::Kind::Angle) return number(fullTurn(std::atan2(second.y - first.y, second.x - first.x)));
         return number(distanceBetween(first, second, (bits_ & kPlanar) != 0));
     }
 
@@ -146,7 +157,10 @@ private:
             if (const std::optional<db::Point3> point = readPoint(typed)) return typedPoint(*point);
             break;
         case InputRequest::Kind::Distance:
-            if (const std::optional<double> value = wholeNumber(typed)) return number(*value);
+        case InputRequest::Kind::Angle:
+            if (const std::optional<double> value = wholeNumber(typed)) {
+                return number(request_.kind == InputRequest::Kind::Angle ? fullTurn(*value * std::acos(-1.0) / 180.0) : *value);
+            }
             if (const std::optional<db::Point3> point = readPoint(typed)) return typedPoint(*point);
             break;
         case InputRequest::Kind::Integer: {

@@ -14,10 +14,12 @@ namespace vexa::sim {
 class Host;
 
 struct InputRequest {
-    enum class Kind { Point, Distance, Keyword, Integer, Real };
+    // An angle is typed in degrees or shown by a point from the base; answered in radians.
+    enum class Kind { Point, Distance, Angle, Keyword, Integer, Real };
     Kind kind = Kind::Point;
     const wchar_t* prompt = nullptr;
-    // The distance's first point (a rubber band starts there); none: two points or a number.
+    // The distance's or angle's first point (a rubber band starts there); none: two points or a
+    // number.
     std::optional<db::Point3> base{};
     InputOptions::Pending options{};
 };

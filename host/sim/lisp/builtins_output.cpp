@@ -2,11 +2,20 @@
 
 #include "lisp/arguments.h"
 #include "lisp/builtins.h"
+#include "lisp/file_stream.h"
 #include "lisp/interpreter.h"
 #include "lisp/printer.h"
 
 namespace vexa::sim::lisp {
 namespace {
+
+// A file opened for reading takes nothing.
+FileStream& writableFile(const ValuePtr& value) {
+    if (!isKind(value, ValueKind::File) || !value->file().isOpen()) {
+        throwBadArgumentType(L"filep", value);
+    }
+    return value->file();
+}
 
 // princ, prin1 and print differ only in quoting and the text around the value.
 void definePrinter(Interpreter& lisp, std::wstring_view name, bool prin1, std::wstring before, std::wstring after) {
@@ -15,10 +24,12 @@ void definePrinter(Interpreter& lisp, std::wstring_view name, bool prin1, std::w
         if (args.empty()) {
             return makeSymbol(L"");  // the empty symbol: the command line echoes nothing
         }
+        const std::wstring text = before + print(args[0], prin1) + after;
         if (args.size() == 2 && args[1]) {
-            throwBadArgumentType(L"filep", args[1]);  // file output is not supported
+            writableFile(args[1]).write(text);
+        } else {
+            in.write(text);
         }
-        in.write(before + print(args[0], prin1) + after);
         return args[0];
     });
 }

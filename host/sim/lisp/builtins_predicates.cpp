@@ -19,6 +19,7 @@ ValuePtr typeOf(const ValuePtr& v) {
         case ValueKind::EntityName: return makeSymbol(L"ENAME");
         case ValueKind::Subr: return makeSymbol(L"SUBR");
         case ValueKind::UserFunction: return makeSymbol(L"USUBR");
+        case ValueKind::File: return makeSymbol(L"FILE");
     }
     return nullptr;
 }

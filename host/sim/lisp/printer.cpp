@@ -5,6 +5,8 @@
 #include <cwchar>
 #include <vector>
 
+#include "lisp/file_stream.h"
+
 namespace vexa::sim::lisp {
 namespace {
 
@@ -60,6 +62,7 @@ void appendAtom(std::wstring& out, const Value& value, bool prin1) {
             out += L"<USubr: #" + (name.empty() ? std::wstring(L"LAMBDA") : name) + L'>';
             break;
         }
+        case ValueKind::File: out += L"#<file \"" + value.file().name() + L"\">"; break;
         case ValueKind::Cons: break;  // lists are handled by print()
     }
 }

@@ -46,6 +46,8 @@ ValuePtr makeCons(ValuePtr car, ValuePtr cdr) {
 }
 ValuePtr makeEntityName(std::int64_t id) { return std::make_shared<Value>(EntityName{id}); }
 
+ValuePtr makeFile(std::shared_ptr<FileStream> stream) { return std::make_shared<Value>(File{std::move(stream)}); }
+
 ValuePtr makeList(const std::vector<ValuePtr>& items, ValuePtr tail) {
     ValuePtr list = std::move(tail);
     for (auto it = items.rbegin(); it != items.rend(); ++it) {

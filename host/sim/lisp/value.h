@@ -12,6 +12,7 @@ namespace vexa::sim::lisp {
 
 class Value;
 class Interpreter;
+class FileStream;
 
 // nil is the null pointer: cheap to create, copy and test.
 using ValuePtr = std::shared_ptr<const Value>;
@@ -43,12 +44,17 @@ struct UserFunction {
     ValuePtr body;  // list of forms
 };
 
+// A file of (open ...); closing it keeps the value, which then names a closed file.
+struct File {
+    std::shared_ptr<FileStream> stream;
+};
+
 // Order matches the variant alternatives in Value.
-enum class ValueKind { Integer, Real, String, Symbol, Cons, EntityName, Subr, UserFunction };
+enum class ValueKind { Integer, Real, String, Symbol, Cons, EntityName, Subr, UserFunction, File };
 
 class Value {
 public:
-    using Data = std::variant<std::int32_t, double, std::wstring, Symbol, Cons, EntityName, Subr, UserFunction>;
+    using Data = std::variant<std::int32_t, double, std::wstring, Symbol, Cons, EntityName, Subr, UserFunction, File>;
 
     explicit Value(Data data) : data_(std::move(data)) {}
     ~Value();
@@ -66,6 +72,7 @@ public:
     std::int64_t entityId() const { return std::get<EntityName>(data_).id; }
     const Subr& subr() const { return std::get<Subr>(data_); }
     const UserFunction& userFunction() const { return std::get<UserFunction>(data_); }
+    FileStream& file() const { return *std::get<File>(data_).stream; }
 
 private:
     Data data_;
@@ -79,6 +86,7 @@ ValuePtr makeString(std::wstring value);
 ValuePtr makeSymbol(std::wstring_view name);  // uppercases the name
 ValuePtr makeCons(ValuePtr car, ValuePtr cdr);
 ValuePtr makeEntityName(std::int64_t id);
+ValuePtr makeFile(std::shared_ptr<FileStream> stream);
 ValuePtr makeList(const std::vector<ValuePtr>& items, ValuePtr tail = nullptr);
 
 const ValuePtr& trueValue();    // the symbol T

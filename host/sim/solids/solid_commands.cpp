@@ -1,5 +1,6 @@
 #include "sim/solids/solid_commands.h"
 
+#include "sim/commands/current_space.h"
 #include "sim/commands/prompts.h"
 #include "sim/host.h"
 #include "sim/solids/modeller.h"
@@ -13,12 +14,7 @@ void addToModelSpace(Host& host, std::optional<db::SolidGeometry> solid) {
         host.commandLine().print(L"Unable to create the solid.\n");
         return;
     }
-    db::Database& database = host.documents().current()->database();
-    db::Entity entity;
-    entity.layer = database.clayer().asOldId();
-    entity.linetype = database.linetypes().find(L"BYLAYER")->id;
-    entity.geometry = std::move(*solid);
-    database.addEntity(std::move(entity));
+    addToCurrentSpace(host, std::move(*solid));
 }
 
 void boxCommand() {

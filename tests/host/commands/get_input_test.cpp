@@ -37,7 +37,14 @@ TEST_F(GetInput, BitsRefuseZeroAndNegativeUntilAValueIsTaken) {
     int count = -1;
     EXPECT_EQ(acedGetInt(L"Count: ", &count), RTNORM);
     EXPECT_EQ(count, 0);
-    EXPECT_NE(said().find(L"Value must be positive.\n"), std::wstring::npos);
+    // A click is no integer.
+    pick(5, 5);
+    type(L"7");
+    EXPECT_EQ(acedGetInt(L"Count: ", &count), RTNORM);
+    EXPECT_EQ(count, 7);
+    const std::wstring refusals = said();
+    EXPECT_NE(refusals.find(L"Value must be positive.\n"), std::wstring::npos);
+    EXPECT_NE(refusals.find(L"Count: \nRequires an integer value.\n"), std::wstring::npos);
     EXPECT_EQ(acedInitGet(-1, nullptr), RTERROR);
 }
 
