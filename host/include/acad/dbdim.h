@@ -40,43 +40,50 @@ private:
     std::optional<double> textHeight_;
 };
 
+// What rotated and aligned dimensions share: the measured points and the dimension line.
+class AcDbLinearDimension : public AcDbDimension {
+public:
+    ACRX_DECLARE_CAST(AcDbLinearDimension)
+    AcGePoint3d xLine1Point() const { return xLine1_; }
+    AcGePoint3d xLine2Point() const { return xLine2_; }
+    AcGePoint3d dimLinePoint() const { return dimLine_; }
+    Acad::ErrorStatus setDimLinePoint(const AcGePoint3d& point);
+
+protected:
+    AcDbLinearDimension() = default;
+    AcDbLinearDimension(const AcGePoint3d& xLine1Point, const AcGePoint3d& xLine2Point, const AcGePoint3d& dimLinePoint,
+                        AcDbObjectId dimStyle)
+        : AcDbDimension(dimLinePoint, dimStyle), xLine1_(xLine1Point), xLine2_(xLine2Point), dimLine_(dimLinePoint) {}
+
+private:
+    AcGePoint3d xLine1_;
+    AcGePoint3d xLine2_;
+    AcGePoint3d dimLine_;
+};
+
 // A linear dimension whose line runs at a given angle, whatever the measured points.
-class AcDbRotatedDimension : public AcDbDimension {
+class AcDbRotatedDimension : public AcDbLinearDimension {
 public:
     ACRX_DECLARE_MEMBERS(AcDbRotatedDimension)
     AcDbRotatedDimension() = default;
     // rotation in radians; dimText is not kept (the host measures the text).
     AcDbRotatedDimension(double rotation, const AcGePoint3d& xLine1Point, const AcGePoint3d& xLine2Point,
-                         const AcGePoint3d& dimLinePoint, const ACHAR* dimText = nullptr,
-                         AcDbObjectId dimStyle = AcDbObjectId::kNull);
-    AcGePoint3d xLine1Point() const { return xLine1_; }
-    AcGePoint3d xLine2Point() const { return xLine2_; }
-    AcGePoint3d dimLinePoint() const { return dimLine_; }
-    Acad::ErrorStatus setDimLinePoint(const AcGePoint3d& point);
+                         const AcGePoint3d& dimLinePoint, const ACHAR* /*dimText*/ = nullptr,
+                         AcDbObjectId dimStyle = AcDbObjectId::kNull)
+        : AcDbLinearDimension(xLine1Point, xLine2Point, dimLinePoint, dimStyle), rotation_(rotation) {}
     double rotation() const { return rotation_; }
 
 private:
-    AcGePoint3d xLine1_;
-    AcGePoint3d xLine2_;
-    AcGePoint3d dimLine_;
     double rotation_ = 0.0;
 };
 
 // A linear dimension whose line runs parallel to the measured points.
-class AcDbAlignedDimension : public AcDbDimension {
+class AcDbAlignedDimension : public AcDbLinearDimension {
 public:
     ACRX_DECLARE_MEMBERS(AcDbAlignedDimension)
     AcDbAlignedDimension() = default;
     AcDbAlignedDimension(const AcGePoint3d& xLine1Point, const AcGePoint3d& xLine2Point,
-                         const AcGePoint3d& dimLinePoint, const ACHAR* dimText = nullptr,
-                         AcDbObjectId dimStyle = AcDbObjectId::kNull);
-    AcGePoint3d xLine1Point() const { return xLine1_; }
-    AcGePoint3d xLine2Point() const { return xLine2_; }
-    AcGePoint3d dimLinePoint() const { return dimLine_; }
-    Acad::ErrorStatus setDimLinePoint(const AcGePoint3d& point);
-
-private:
-    AcGePoint3d xLine1_;
-    AcGePoint3d xLine2_;
-    AcGePoint3d dimLine_;
+                         const AcGePoint3d& dimLinePoint, const ACHAR* /*dimText*/ = nullptr,
+                         AcDbObjectId dimStyle = AcDbObjectId::kNull)
+        : AcDbLinearDimension(xLine1Point, xLine2Point, dimLinePoint, dimStyle) {}
 };

@@ -48,8 +48,7 @@ struct AnnotationObjectOf {
     }
 };
 
-template <class Linear>
-DimensionGeometry linearGeometry(const Linear& dimension, bool aligned, double rotation) {
+DimensionGeometry linearGeometry(const AcDbLinearDimension& dimension, bool aligned, double rotation) {
     DimensionGeometry geometry;
     geometry.aligned = aligned;
     geometry.rotation = rotation;
@@ -133,23 +132,7 @@ Acad::ErrorStatus AcDbDimension::setDimscale(double scale) {
 
 double AcDbDimension::dimtxt() const { return textHeight_.value_or(styleValue(style_, &DimStyle::textHeight)); }
 
-AcDbRotatedDimension::AcDbRotatedDimension(double rotation, const AcGePoint3d& xLine1Point,
-                                           const AcGePoint3d& xLine2Point, const AcGePoint3d& dimLinePoint,
-                                           const ACHAR*, AcDbObjectId dimStyle)
-    : AcDbDimension(dimLinePoint, dimStyle), xLine1_(xLine1Point), xLine2_(xLine2Point), dimLine_(dimLinePoint),
-      rotation_(rotation) {}
-
-Acad::ErrorStatus AcDbRotatedDimension::setDimLinePoint(const AcGePoint3d& point) {
-    if (const Acad::ErrorStatus status = checkWritable(); status != Acad::eOk) return status;
-    dimLine_ = point;
-    return Acad::eOk;
-}
-
-AcDbAlignedDimension::AcDbAlignedDimension(const AcGePoint3d& xLine1Point, const AcGePoint3d& xLine2Point,
-                                           const AcGePoint3d& dimLinePoint, const ACHAR*, AcDbObjectId dimStyle)
-    : AcDbDimension(dimLinePoint, dimStyle), xLine1_(xLine1Point), xLine2_(xLine2Point), dimLine_(dimLinePoint) {}
-
-Acad::ErrorStatus AcDbAlignedDimension::setDimLinePoint(const AcGePoint3d& point) {
+Acad::ErrorStatus AcDbLinearDimension::setDimLinePoint(const AcGePoint3d& point) {
     if (const Acad::ErrorStatus status = checkWritable(); status != Acad::eOk) return status;
     dimLine_ = point;
     return Acad::eOk;

@@ -12,16 +12,7 @@ using lisp::makeReal;
 using lisp::makeString;
 using lisp::ValuePtr;
 
-// DXF group 70 of a dimension: the type in the low bits (0 rotated, 1 aligned), 32 for a block of
-// its own, 128 for text at a place the user set.
-constexpr std::int32_t kAligned = 1;
-constexpr std::int32_t kTypeMask = 0x7;
-constexpr std::int32_t kOwnBlock = 32;
-constexpr std::int32_t kUserTextPosition = 128;
-
-// Dimension variables by their DXF group codes in the override data.
-constexpr std::int32_t kDimscale = 40;
-constexpr std::int32_t kDimtxt = 140;
+using namespace dimension_dxf;
 
 struct Overrides {
     std::optional<double> scale;

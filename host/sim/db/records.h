@@ -149,6 +149,18 @@ struct DimensionGeometry {
     std::optional<double> scale;
     std::optional<double> textHeight;
 };
+// A dimension in DXF, as entget and the drawing files spell it: group 70 holds the type in its low
+// bits (0 rotated, 1 aligned), 32 for a block of its own and 128 for text where the user set it;
+// the DSTYLE override data names the variables by their group codes.
+namespace dimension_dxf {
+constexpr int kTypeMask = 0x7;
+constexpr int kAligned = 1;
+constexpr int kOwnBlock = 32;
+constexpr int kUserTextPosition = 128;
+constexpr int kDimscale = 40;
+constexpr int kDimtxt = 140;
+}  // namespace dimension_dxf
+
 struct LeaderGeometry {
     std::vector<Point3> vertices;
     ObjectId style = kNullId;

@@ -13,15 +13,7 @@ namespace {
 using namespace db;
 
 constexpr double kDegrees = 180.0 / std::numbers::pi;
-// Group 70 of a dimension: the type in the low bits, 32 for a block of its own, 128 for text
-// where the user set it.
-constexpr long long kTypeMask = 0x7;
-constexpr long long kAligned = 1;
-constexpr long long kOwnBlock = 32;
-constexpr long long kUserTextPosition = 128;
-// Dimension variables by their group codes in the DSTYLE override data.
-constexpr long long kDimscale = 40;
-constexpr long long kDimtxt = 140;
+using namespace dimension_dxf;
 
 // Only rotated and aligned dimensions are held; the other types are kept as read.
 bool readDimension(const Record& record, Geometry& geometry) {

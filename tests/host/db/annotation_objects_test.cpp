@@ -45,6 +45,15 @@ protected:
         return id;
     }
 
+    // Opens the entity for write as T, lets the change work on it and closes it.
+    template <class T, class Change>
+    void change(AcDbObjectId id, Change work) {
+        T* object = nullptr;
+        ASSERT_EQ(acdbOpenObject(object, id, AcDb::kForWrite), Acad::eOk);
+        work(*object);
+        object->close();
+    }
+
     // How many entities the whole drawing ("X") or a crossing around the text ("C") selects.
     Adesk_Int32 selected(const ACHAR* mode) {
         const ads_point low{-1.0, -1.0, 0.0};
@@ -137,43 +146,36 @@ TEST_F(AnnotationObjectsTest, SizesWrittenAtCloseFollowTheStyleUntilOverridden) 
     EXPECT_EQ(dimension->setDimscale(2.0), Acad::eNotOpenForWrite);
     dimension->close();
     // A text the host places follows its dimension line.
-    AcDbAlignedDimension* aligned = nullptr;
-    ASSERT_EQ(acdbOpenObject(aligned, make(kAligned), AcDb::kForWrite), Acad::eOk);
-    EXPECT_EQ(aligned->textPosition(), AcGePoint3d(0, 15, 0));
-    aligned->setDimLinePoint({-4, 0, 0});
-    aligned->setTextPosition({9, 9, 0});
-    aligned->close();
-    ASSERT_EQ(acdbOpenObject(aligned, last(), AcDb::kForRead), Acad::eOk);
-    EXPECT_EQ(aligned->textPosition(), AcGePoint3d(-4, 15, 0));
-    aligned->close();
+    change<AcDbAlignedDimension>(make(kAligned), [](AcDbAlignedDimension& aligned) {
+        EXPECT_EQ(aligned.textPosition(), AcGePoint3d(0, 15, 0));
+        aligned.setDimLinePoint({-4, 0, 0});
+        aligned.setTextPosition({9, 9, 0});
+    });
+    change<AcDbAlignedDimension>(last(), [](AcDbAlignedDimension& aligned) {
+        EXPECT_EQ(aligned.textPosition(), AcGePoint3d(-4, 15, 0));
+    });
 
     const AcDbObjectId textId = make(L"((0 . \"TEXT\") (10 0 0 0) (1 . \"A\"))");
-    AcDbText* text = nullptr;
-    ASSERT_EQ(acdbOpenObject(text, textId, AcDb::kForWrite), Acad::eOk);
-    EXPECT_EQ(text->setHeight(0.0), Acad::eInvalidInput);
-    EXPECT_EQ(text->setHeight(4.25), Acad::eOk);
-    text->close();
+    change<AcDbText>(textId, [](AcDbText& text) {
+        EXPECT_EQ(text.setHeight(0.0), Acad::eInvalidInput);
+        EXPECT_EQ(text.setHeight(4.25), Acad::eOk);
+    });
     const AcDbObjectId mtextId = make(L"((0 . \"MTEXT\") (10 0 0 0) (1 . \"B\"))");
-    AcDbMText* mtext = nullptr;
-    ASSERT_EQ(acdbOpenObject(mtext, mtextId, AcDb::kForWrite), Acad::eOk);
-    EXPECT_EQ(mtext->setTextHeight(1.75), Acad::eOk);
-    mtext->close();
+    change<AcDbMText>(mtextId, [](AcDbMText& text) { EXPECT_EQ(text.setTextHeight(1.75), Acad::eOk); });
     const AcDbObjectId leaderId = make(L"((0 . \"LEADER\") (10 0 0 0) (10 5 5 0))");
-    AcDbLeader* leader = nullptr;
-    ASSERT_EQ(acdbOpenObject(leader, leaderId, AcDb::kForWrite), Acad::eOk);
-    EXPECT_EQ(leader->numVertices(), 2);
-    EXPECT_EQ(leader->vertexAt(1), AcGePoint3d(5, 5, 0));
-    EXPECT_EQ(leader->vertexAt(2), AcGePoint3d());
-    EXPECT_EQ(leader->dimtxt(), 2.5);
-    EXPECT_EQ(leader->setDimscale(3.0), Acad::eOk);
-    leader->close();
+    change<AcDbLeader>(leaderId, [](AcDbLeader& leader) {
+        EXPECT_EQ(leader.numVertices(), 2);
+        EXPECT_EQ(leader.vertexAt(1), AcGePoint3d(5, 5, 0));
+        EXPECT_EQ(leader.vertexAt(2), AcGePoint3d());
+        EXPECT_EQ(leader.dimtxt(), 2.5);
+        EXPECT_EQ(leader.setDimscale(3.0), Acad::eOk);
+    });
     const AcDbObjectId mleaderId = make(L"((0 . \"MULTILEADER\") (10 0 0 0))");
-    AcDbMLeader* mleader = nullptr;
-    ASSERT_EQ(acdbOpenObject(mleader, mleaderId, AcDb::kForWrite), Acad::eOk);
-    EXPECT_EQ(mleader->setScale(0.0), Acad::eInvalidInput);
-    EXPECT_EQ(mleader->setScale(2.0), Acad::eOk);
-    EXPECT_EQ(mleader->setTextHeight(3.0), Acad::eOk);
-    mleader->close();
+    change<AcDbMLeader>(mleaderId, [](AcDbMLeader& leader) {
+        EXPECT_EQ(leader.setScale(0.0), Acad::eInvalidInput);
+        EXPECT_EQ(leader.setScale(2.0), Acad::eOk);
+        EXPECT_EQ(leader.setTextHeight(3.0), Acad::eOk);
+    });
 
     const std::wstring_view height = L"(cdr (assoc 40 (entget e)))";
     EXPECT_EQ(entget(textId, height), L"4.25");
