@@ -31,6 +31,8 @@ protected:
     void type(std::wstring text) { host.user().queue(sim::PromptAnswer::typed(std::move(text))); }
     void pressEnter() { host.user().queue(sim::PromptAnswer::enter()); }
     void pressEscape() { host.user().queue(sim::PromptAnswer::escape()); }
+    // A click at a world point of the current viewport.
+    void pick(double x, double y) { host.user().queue(sim::PromptAnswer::pick(sim::ViewPosition{false, x, y, 0})); }
     // The scripted user's next act in a dialog or message box.
     void act(DialogAct dialogAct) { host.user().queue(std::move(dialogAct)); }
     // Looks at the dialog (or message box) that is up at this point of the script.

@@ -4,6 +4,7 @@
 
 #include "dxf/drawing_files.h"
 #include "sim/commands/host_commands.h"
+#include "sim/commands/prompts.h"
 #include "sim/host.h"
 
 namespace vexa::sim {
@@ -16,27 +17,27 @@ void newCommand() { Host::current()->documents().newDocument(); }
 // A DXF file, as a Windows path of the machine or a host path, opened as the current drawing.
 void openCommand() {
     Host& host = *Host::current();
-    const PromptResult answer = host.promptString(true, L"Enter name of drawing to open: ");
-    if (answer.status != RTNORM || answer.text.empty()) return;
-    const std::filesystem::path file = host.drives().toHost(answer.text).value_or(std::filesystem::path(answer.text));
+    const std::optional<TypedFile> answer = promptFileName(host, L"Enter name of drawing to open: ");
+    if (!answer) return;
+    const std::filesystem::path& file = answer->file;
     // The simulator keeps no DWG reader: only DXF files open.
     if (!dxf::isDxfName(file)) {
-        host.commandLine().print(L"Only DXF files can be opened: \"" + answer.text + L"\".\n");
+        host.commandLine().print(L"Only DXF files can be opened: \"" + answer->name + L"\".\n");
         return;
     }
     if (!std::filesystem::is_regular_file(file)) {
-        host.commandLine().print(L"Cannot find the file \"" + answer.text + L"\".\n");
+        host.commandLine().print(L"Cannot find the file \"" + answer->name + L"\".\n");
         return;
     }
-    if (Document* open = host.documents().findByFileName(answer.text)) {
+    if (Document* open = host.documents().findByFileName(answer->name)) {
         host.documents().activateDocument(open);
         return;
     }
-    Document& document = host.documents().openDocument(answer.text);
+    Document& document = host.documents().openDocument(answer->name);
     try {
         dxf::openDxfDrawing(host, document, file);
     } catch (const std::exception& error) {
-        host.commandLine().print(L"Cannot open \"" + answer.text + L"\": " +
+        host.commandLine().print(L"Cannot open \"" + answer->name + L"\": " +
                                  std::wstring(error.what(), error.what() + std::strlen(error.what())) + L"\n");
         host.documents().closeDocument(document);
     }

@@ -227,4 +227,10 @@ std::optional<double> promptDistance(Host& host, const wchar_t* prompt) {
     return answer.status == RTNORM ? std::optional<double>(answer.real) : std::nullopt;
 }
 
+std::optional<TypedFile> promptFileName(Host& host, const wchar_t* prompt) {
+    const PromptResult answer = host.promptString(true, prompt);
+    if (answer.status != RTNORM || answer.text.empty()) return std::nullopt;
+    return TypedFile{answer.text, host.drives().toHost(answer.text).value_or(std::filesystem::path(answer.text))};
+}
+
 }  // namespace vexa::sim

@@ -2,6 +2,7 @@
 // commands, the SDK's get functions and AutoLISP's all ask through readInput.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -45,5 +46,13 @@ std::optional<db::Point3> promptPoint(Host& host, const wchar_t* prompt);
 
 // A positive number or the distance between two points; nothing on Enter or ESC.
 std::optional<double> promptDistance(Host& host, const wchar_t* prompt);
+
+// A file name as typed (spaces allowed) and the file it names, a Windows path of the machine or a
+// host path; nothing on Enter or ESC.
+struct TypedFile {
+    std::wstring name;
+    std::filesystem::path file;
+};
+std::optional<TypedFile> promptFileName(Host& host, const wchar_t* prompt);
 
 }  // namespace vexa::sim

@@ -40,16 +40,16 @@ void cylinderCommand() {
 // The file is a Windows path of the simulated machine (C:\...) or a path of the real one.
 void importCommand() {
     Host& host = *Host::current();
-    const PromptResult answer = host.promptString(true, L"Enter file name to import: ");
-    if (answer.status != RTNORM || answer.text.empty()) return;
-    std::filesystem::path file = host.drives().toHost(answer.text).value_or(std::filesystem::path(answer.text));
+    const std::optional<TypedFile> answer = promptFileName(host, L"Enter file name to import: ");
+    if (!answer) return;
+    const std::filesystem::path& file = answer->file;
     if (!std::filesystem::is_regular_file(file)) {
-        host.commandLine().print(L"Cannot find the file \"" + answer.text + L"\".\n");
+        host.commandLine().print(L"Cannot find the file \"" + answer->name + L"\".\n");
         return;
     }
     std::optional<db::SolidGeometry> part = importPart(file);
     if (!part) {
-        host.commandLine().print(L"Cannot import \"" + answer.text + L"\".\n");
+        host.commandLine().print(L"Cannot import \"" + answer->name + L"\".\n");
         return;
     }
     addToModelSpace(host, std::move(part));

@@ -4,12 +4,8 @@
 
 namespace {
 
-using vexa::sim::PromptAnswer;
-using vexa::sim::ViewPosition;
-
 class DrawCommands : public vexa::test::HostTest {
 protected:
-    void pick(double x, double y) { host.user().queue(PromptAnswer::pick(ViewPosition{false, x, y, 0})); }
     // The groups of the last entity that tell its shape.
     std::wstring last(const std::wstring& codes) {
         return eval(L"(mapcar '(lambda (c) (cdr (assoc c (entget (entlast))))) '(" + codes + L"))");

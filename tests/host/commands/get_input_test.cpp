@@ -11,7 +11,6 @@ using vexa::sim::ViewPosition;
 
 class GetInput : public vexa::test::HostTest {
 protected:
-    void pick(double x, double y) { host.user().queue(PromptAnswer::pick(ViewPosition{false, x, y, 0})); }
     void move(double x, double y) { host.user().queue(PromptAnswer::move(ViewPosition{false, x, y, 0})); }
     std::wstring said() { return host.commandLine().takeNew(); }
 };
