@@ -3,28 +3,19 @@
 
 #include <string>
 
-#include "kito/keep_focus_dialog.h"
+#include "kito/info_dialogs/DontShowAgainDlg.h"
 
 namespace vexa::kito {
 
-class HintDlg : public KeepFocusDialog<1> {
+class HintDlg : public DontShowAgainDlg {
 public:
     HintDlg(std::wstring text, std::wstring caption, std::wstring checkText, std::wstring okText, bool showCheck);
 
-    // The check box's state at OK (BST_UNCHECKED, BST_CHECKED); 0 when the dialog ended otherwise.
-    int result() const { return result_; }
-
 protected:
     BOOL OnInitDialog() override;
-    void OnOK() override;
 
 private:
     std::wstring text_;
-    std::wstring caption_;
-    std::wstring checkText_;
-    std::wstring okText_;
-    bool showCheck_;
-    int result_ = 0;
 };
 
 }  // namespace vexa::kito

@@ -4,29 +4,21 @@
 #include <string>
 
 #include "frame/CExplorer1.h"
-#include "kito/keep_focus_dialog.h"
+#include "kito/info_dialogs/DontShowAgainDlg.h"
 
 namespace vexa::kito {
 
-class HtmlDlg : public KeepFocusDialog<1> {
+class HtmlDlg : public DontShowAgainDlg {
 public:
     HtmlDlg(std::wstring url, std::wstring caption, std::wstring checkText, std::wstring okText, bool showCheck);
-
-    int result() const { return result_; }
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    void OnOK() override;
 
 private:
     frame::CExplorer1 browser_;
     std::wstring url_;
-    std::wstring caption_;
-    std::wstring checkText_;
-    std::wstring okText_;
-    bool showCheck_;
-    int result_ = 0;
 };
 
 }  // namespace vexa::kito
