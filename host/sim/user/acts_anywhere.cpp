@@ -3,25 +3,9 @@
 
 #include "sim/host.h"
 #include "sim/user/dialog_act.h"
+#include "sim/user/titled_windows.h"
 
 namespace vexa::sim::win {
-
-namespace {
-
-// A top-level window whose title is `title`, or that shows it in one of its controls (the
-// caption-less notice and running windows are known by their text).
-bool titled(const WindowSystem& system, HWND handle, const std::wstring& title) {
-    const Window* window = system.find(handle);
-    if (window == nullptr || window->child() || handle == system.mainWindow()) return false;
-    if (window->text == title) return true;
-    for (HWND child : window->children) {
-        const Window* control = system.find(child);
-        if (control != nullptr && control->text == title) return true;
-    }
-    return false;
-}
-
-}  // namespace
 
 void performAnywhere(WindowSystem& system, const DialogAct& act) {
     Host& host = system.host();
@@ -37,18 +21,17 @@ void performAnywhere(WindowSystem& system, const DialogAct& act) {
         host.takePicture(nullptr);
         return;
     }
-    bool found = false;
-    for (HWND handle : system.windows()) {
-        if (!titled(system, handle, act.target)) continue;
-        found = true;
+    const std::vector<HWND> found = windowsTitled(host, act.target);
+    if (found.empty()) host.commandLine().print(L"\nno window \"" + act.target + L"\"\n");
+    for (HWND handle : found) {
+        if (!system.exists(handle)) continue;  // closed with a window closed before it
         if (act.kind == DialogAct::Kind::Close) {
             system.send(handle, WM_SYSCOMMAND, SC_CLOSE, 0);
             continue;
         }
-        host.commandLine().print(L"\n" + DialogView(system, handle).dump() + (system.visible(handle) ? L"" : L"\n  (hidden)") + L"\n");
+        host.commandLine().print(L"\n" + windowState(host, handle) + L"\n");
         if (system.visible(handle)) host.takePicture(handle);
     }
-    if (!found) host.commandLine().print(L"\nno window \"" + act.target + L"\"\n");
 }
 
 }  // namespace vexa::sim::win

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "sim/host.h"
+#include "sim/user/titled_windows.h"
 #include "win/keyboard_input.h"
 
 namespace vexa::sim {
@@ -48,32 +49,23 @@ bool modeless(win::WindowSystem& windows, Host& host, HWND handle) {
     return std::find(modal.begin(), modal.end(), handle) == modal.end();
 }
 
-// A top-level window of the host by its title, case ignored; modeless ones only when asked.
-HWND windowTitled(Host& host, const std::wstring& title, bool modelessOnly) {
-    win::WindowSystem& windows = host.windows();
-    const std::wstring wanted = win::foldCase(title);
-    for (HWND handle : windows.windows()) {
-        const win::Window* window = windows.find(handle);
-        if (window == nullptr || window->child() || window->destroyed || host.input().otherPrograms().owner(handle)) continue;
-        if (modelessOnly && !modeless(windows, host, handle)) continue;
-        if (win::foldCase(window->text) == wanted) return handle;
-    }
-    host.audit().record(L"no " + std::wstring(modelessOnly ? L"modeless " : L"") + L"window is titled \"" + title + L"\"");
-    return nullptr;
+// The first window of the host by its title; none is an audit fault.
+HWND windowTitled(Host& host, const std::wstring& title) {
+    const std::vector<HWND> found = win::windowsTitled(host, title);
+    if (found.empty()) host.audit().record(L"no window is titled \"" + title + L"\"");
+    return found.empty() ? nullptr : found.front();
 }
 
 void listModeless(Host& host) {
     win::WindowSystem& windows = host.windows();
-    std::wstring lines;
+    std::wstring states;
     int count = 0;
     for (HWND handle : windows.windows()) {
         if (!modeless(windows, host, handle)) continue;
-        const RECT client = windows.clientRect(handle);
-        lines += L"\n  \"" + windows.text(handle) + L"\" " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom);
-        if (!windows.visible(handle)) lines += L" [hidden]";
+        states += L"\n" + win::windowState(host, handle) + L"\n";
         ++count;
     }
-    host.commandLine().print(L"modeless windows: " + std::to_wstring(count) + lines + L"\n");
+    host.commandLine().print(L"modeless windows: " + std::to_wstring(count) + L"\n" + states);
 }
 
 // The user drags the window's lower-right corner: the window may change the rectangle it is
@@ -130,20 +122,13 @@ std::optional<PromptAnswer> parseWindowAct(const std::wstring& verb, const std::
     const std::wstring line = rest.empty() ? verb : verb + L" " + rest;
     auto act = [&](std::function<void(Host&)> perform) { return PromptAnswer::window(line, std::move(perform)); };
     if (verb == L"windows") return act(listModeless);
-    if (verb == L"close-window") {
-        if (words.empty()) throw std::invalid_argument("expected close-window TITLE");
-        const std::wstring title = words.size() == 1 ? words[0] : rest;
-        return act([title](Host& host) {
-            if (HWND window = windowTitled(host, title, true)) host.windows().send(window, WM_CLOSE, 0, 0);
-        });
-    }
     if (verb == L"resize") {
         if (words.size() != 3) throw std::invalid_argument("expected resize TITLE WIDTH HEIGHT");
         const auto width = static_cast<int>(numberOf(words[1], "a width"));
         const auto height = static_cast<int>(numberOf(words[2], "a height"));
         const std::wstring title = words[0];
         return act([title, width, height](Host& host) {
-            if (HWND window = windowTitled(host, title, false)) resize(host, window, width, height);
+            if (HWND window = windowTitled(host, title)) resize(host, window, width, height);
         });
     }
     if (verb == L"send") {
@@ -153,7 +138,7 @@ std::optional<PromptAnswer> parseWindowAct(const std::wstring& verb, const std::
         const auto lParam = static_cast<LPARAM>(words.size() > 3 ? numberOf(words[3], "an lParam") : 0);
         const std::wstring title = words[0];
         return act([title, message, wParam, lParam](Host& host) {
-            HWND window = windowTitled(host, title, false);
+            HWND window = windowTitled(host, title);
             if (window == nullptr) return;
             const LRESULT answer = host.windows().send(window, message, wParam, lParam);
             host.commandLine().print(L"send " + hex(message) + L" to \"" + title + L"\": " + std::to_wstring(answer) + L"\n");

@@ -1,5 +1,5 @@
 // The scripted user's acts on windows and the message queue, which happen wherever the host
-// waits: listing and closing modeless windows, resizing one, sending it a message, waiting,
+// waits: listing the modeless windows, resizing one, sending it a message, waiting,
 // posting WM_QUIT, switching to another program and back, and keys typed ahead.
 #pragma once
 
@@ -11,7 +11,7 @@
 
 namespace vexa::sim {
 
-// User-file acts: "windows", "close-window TITLE", "resize TITLE WIDTH HEIGHT",
+// User-file acts: "windows", "resize TITLE WIDTH HEIGHT",
 // "send TITLE MESSAGE [WPARAM [LPARAM]]", "wait MS", "quit [CODE]", "activate PROGRAM",
 // "activate-host", "type-ahead TEXT". TITLE is one word or a quoted text. Nothing for another
 // verb; std::invalid_argument for a known verb with bad words.

@@ -42,21 +42,22 @@ protected:
     std::wstring fresh() { return host.commandLine().takeNew(); }
 };
 
-TEST_F(WindowActs, ListSendResizeWaitAndCloseAtAPrompt) {
+TEST_F(WindowActs, ListSendResizeWaitCloseAndShowAtAPrompt) {
     const HWND status = openStatus();
     acts(L"windows\n"
          L"send \"vexa status\" 0x7101\n"
          L"resize \"Vexa Status\" 120 90\n"
          L"wait 350\n"
-         L"close-window \"Vexa Status\"\n"
+         L"close vexa status\n"
          L"windows\n"
+         L"show Vexa Status\n"
          L"type done\n");
     fresh();
     EXPECT_EQ(eval(L"(getstring \"Name: \")"), L"\"done\"");
     const std::wstring printed = fresh();
-    EXPECT_NE(printed.find(L"modeless windows: 1\n  \"Vexa Status\" 300x80\n"), std::wstring::npos) << narrow(printed);
+    EXPECT_NE(printed.find(L"modeless windows: 1\n\ndialog \"Vexa Status\" 300x80\n"), std::wstring::npos) << narrow(printed);
     EXPECT_NE(printed.find(L"send 0x7101 to \"vexa status\": 1\n"), std::wstring::npos);
-    EXPECT_NE(printed.find(L"modeless windows: 0\n"), std::wstring::npos);
+    EXPECT_NE(printed.find(L"modeless windows: 0\n\nno window \"Vexa Status\"\n"), std::wstring::npos) << narrow(printed);
     EXPECT_EQ(timerTicks, 3) << narrow(printed);
     EXPECT_FALSE(IsWindow(status));
 }
@@ -74,11 +75,11 @@ TEST_F(WindowActs, TheSizingWindowCorrectsTheRectangleItIsOffered) {
 }
 
 TEST_F(WindowActs, AnUnknownTitleIsAFaultAndBadWordsStopTheFile) {
-    acts(L"close-window Nothing\ntype x\n");
+    acts(L"send Nothing 0x10\ntype x\n");
     eval(L"(getstring)");
     const auto faults = host.audit().take();
     ASSERT_EQ(faults.size(), 1u);
-    EXPECT_EQ(faults[0], L"no modeless window is titled \"Nothing\"");
+    EXPECT_EQ(faults[0], L"no window is titled \"Nothing\"");
     EXPECT_THROW(acts(L"resize \"Vexa Status\" wide 90\n"), std::runtime_error);
     EXPECT_THROW(acts(L"send\n"), std::runtime_error);
     EXPECT_THROW(acts(L"fault acedNothing\n"), std::runtime_error);
