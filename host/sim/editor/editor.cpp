@@ -167,8 +167,11 @@ EditorInput Editor::nextInput(std::wstring_view prompt) {
 std::optional<db::Point2> Editor::pointOfClick(const PromptAnswer& act) {
     const bool outer = listening_;
     listening_ = true;
-    perform(act);
-    host_.windows().pumpAll();
+    // The acts queued after the click wait until the host has taken it.
+    performInTurn([&] {
+        perform(act);
+        host_.windows().pumpAll();
+    });
     listening_ = outer;
     std::optional<db::Point2> world;
     for (const EditorInput& input : pending_) {
